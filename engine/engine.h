@@ -1,0 +1,225 @@
+#pragma once
+// The program's process-wide state and the services every window uses. One
+// Engine object is made at start and handed to every window; nothing lives in
+// hidden globals, so each test starts from a fresh one.
+//
+// Text fields hold code page 1252 bytes (see cp1252.h). Tables are 1-based with
+// the program's fixed bounds; slot 0 exists only so that indices read as they
+// are meant, and is never used.
+
+#include "engine/platform.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lingvaro {
+
+template <class T, std::size_t N>
+class Table1 {
+public:
+    static constexpr std::size_t Size = N;
+    T& operator[](std::size_t i) { return items_[i <= N ? i : 0]; }
+    const T& operator[](std::size_t i) const { return items_[i <= N ? i : 0]; }
+    void fill(const T& v) { items_.fill(v); }
+
+private:
+    std::array<T, N + 1> items_{};
+};
+
+struct ErrorEntry {
+    int32_t question = 0; // 0 = free
+    int32_t slot = 0;
+};
+
+constexpr int CatalogueSlots = 290;   // slot 290 serves every unknown name
+constexpr int PraiseSlots = 20;
+constexpr int ErrorListSize = 400;
+constexpr int PoolSize = 1900;
+constexpr int MaxPictures = 50;
+constexpr int FieldCount = 10;
+constexpr int WordListSlots = 160;
+constexpr int WordErrorListSize = 200;
+constexpr int WordErrorSlots = 50;
+constexpr int DiagnosisItems = 41;
+
+// Answer codes of svarstest.
+constexpr uint16_t AnswerRight = 0;
+constexpr uint16_t AnswerEmpty = 6000;
+constexpr uint16_t AnswerWrong = 60000;
+
+// Where the start-up looks for the path file and sets up a first installation.
+struct PlatformDirs {
+    std::vector<std::filesystem::path> configDirs; // XDG config folders, most personal first
+    std::filesystem::path userConfigDir;           // where a first run writes lingvaro/Parlan.Ini
+    std::filesystem::path userDataDir;             // where a first run sets up lingvaro/
+    std::filesystem::path bundledContent;          // the sample installation shipped with the program
+};
+
+class Engine {
+public:
+    Engine();
+
+    // --- the platform -----------------------------------------------------
+    void setPlatform(MessageSink* messages, TextMeasurer* measurer, SoundPlayer* sound);
+    MessageSink& messages() { return *messages_; }
+    void inform(const QString& text) { messages_->show(MessageSink::Kind::Information, text); }
+    void warn(const QString& text) { messages_->show(MessageSink::Kind::Warning, text); }
+    void fail(const QString& text) { messages_->show(MessageSink::Kind::Error, text); }
+
+    // --- start-up ---------------------------------------------------------
+    // The engine's part of the start, before any window exists. False when the
+    // program cannot go on (no data directory) — the message was shown.
+    bool Start(const PlatformDirs& dirs);
+    // Reads Parlan.Ini; with none, sets up the per-user installation first.
+    void ReadPathIni(const PlatformDirs& dirs);
+    // Reads "\PROGRAM\LINGVARO.INI" (PcPath first, then CdPath).
+    void HaemtaTyskaINI();
+    // Writes the three settings to PcPath's "\PROGRAM\LINGVARO.INI". False on failure.
+    bool WriteSettingsIni();
+    // The path file found at start, or empty when a first run wrote a new one.
+    std::filesystem::path pathIniFile;
+
+    // --- catalogue and lines ---------------------------------------------
+    bool BuildDataCatalogue(); // false: no data directory, the program ends
+    void BuildPraiseCatalogue();
+    bool Kolla(const std::string& name);
+    bool Kolla2(const std::string& name);
+    void ordantal(const std::string& name, int slot, bool countMode, int kind);
+    void haemtaord(const std::string& name, int n);
+    void haemtafel(const std::string& name, int op);
+    void str_postarray(const std::string& line);
+    static std::string dekryptrad(std::string_view line);
+    static std::string kryptrad(std::string_view line);
+    static uint16_t GeProgramtal(std::string_view name);
+
+    // The same reading done on a file of this system, for the content tool.
+    // ordantalFile returns false when the file could not be opened.
+    bool ordantalFile(const std::filesystem::path& file, int slot, bool countMode, int kind);
+    bool haemtaordFile(const std::filesystem::path& file, int n);
+
+    // --- comparison and text ---------------------------------------------
+    uint16_t svarstest(const std::string& expected, std::string given, int kind);
+    int GreenRedTest(std::string typed, const std::string& expected) const;
+    static std::string MellanslagBort(std::string_view text);
+    void LetaPrep(std::string_view text);
+    void dela_mening(int left, int right, const std::string& text, int count);
+
+    // --- draws, praise, pictures, sound ------------------------------------
+    void ResetDrawState(int first = 1, int last = PoolSize);
+    void CountPictures();
+    int haemta_slumptal(int counter, int slot);
+    int haemta_Lovordslumptal(int counter, int slot);
+    int haemta_Bildslumptal();
+    void HaemtaLovordFilNamn();
+    bool KollaLovOrd(const std::string& name);
+    std::string LovordMen(std::string_view text) const;
+    static int GeDiagnosNr(int exerciseNo);
+    void GeLjudDirectory();
+    void SpelaUppWavLjud(const std::string& name);
+    static const char* PictureCaptionOf(int n); // cp1252; nullptr outside 1..56
+
+    // Random numbers for every draw; tests seed it to make draws repeatable.
+    std::mt19937 Random;
+
+    // --- process-wide state ------------------------------------------------
+    // Paths and settings
+    std::string CdPath, PcPath;                 // directories of this system (UTF-8)
+    std::string ScoreDir, DiagnosisDir, OwnDir; // likewise
+    int AnswerShowSeconds = 3;
+    uint8_t SoundMode = 1;
+    uint8_t PictureMode = 1;
+    uint16_t ScaleFactor = 100;
+    uint16_t LetterWidth = 8;
+    uint8_t WorkMode = 0;
+
+    // Catalogue
+    Table1<std::string, CatalogueSlots> DataFileCatalogue;
+    uint16_t DataFileCount = 0;
+    Table1<std::string, PraiseSlots> PraiseFileCatalogue;
+    uint16_t PraiseFileCount = 0;
+    Table1<int32_t, CatalogueSlots> QuestionCounts;
+    Table1<int32_t, CatalogueSlots> DrawCounters;
+    Table1<int32_t, PraiseSlots> PraiseLineCounts;
+    Table1<int32_t, PraiseSlots> PraiseDrawCounters;
+    int32_t CatalogueIndex = 1;
+    std::string DataFileName;
+    uint16_t ExerciseNo = 0;
+
+    // Current file and line
+    Table1<std::string, 3> HeaderLines;
+    std::string HeaderInstruction, HeaderNote;
+    std::string CurrentLine;
+    uint16_t QuestionNo = 1;
+    int32_t ErrorQuestionNo = 0;
+    bool CorrectionPass = false;
+    Table1<std::string, FieldCount> AnswerFields;
+    uint16_t MarkedCount = 0;
+
+    // Error list
+    Table1<ErrorEntry, ErrorListSize> ErrorList;
+    Table1<int32_t, CatalogueSlots> ErrorCounts;
+
+    // Text utilities
+    Table1<std::string, 5> PrepParts;
+    Table1<std::string, 3> SplitLines;
+    bool SmallFontOnce = false;
+
+    // Draws, pictures, praise, sound
+    Table1<int32_t, PoolSize> RandomPool;
+    int32_t PictureCount = 0;
+    Table1<int32_t, MaxPictures> PictureList;
+    int32_t PictureCursor = 1;
+    bool PictureListStale = true;
+    int32_t PictureNo = 0;
+    std::string PicturePath;
+    std::string PictureCaption;
+    std::string PraiseFileName;
+    int32_t PraiseIndex = 0;
+    std::string SoundSubdir;
+
+    // Series (set by the exercise windows)
+    int QuestionTotal = 0, SeriesSize = 10, SeriesPos = 0, CorrectCount = 0, WrongCount = 0;
+
+    // Diagnosis and names
+    int DiagnosisItem = 0;
+    Table1<int32_t, DiagnosisItems> DiagnosisResults;
+    std::string PersonName; // string[26]
+    std::string PupilName, PlayerName2, PlayerName3;
+
+    // Vocabulary quiz tables that outlive its window
+    Table1<int32_t, WordListSlots> WordDrawCounters;
+    Table1<int32_t, WordListSlots> WordQuestionCounts;
+    Table1<ErrorEntry, WordErrorListSize> WordErrorList;
+    Table1<int32_t, WordErrorSlots> WordErrorCounts;
+    int32_t WordSlot = 0;
+
+    // Main window
+    Table1<int32_t, 6> StartPictures;
+
+private:
+    // PcPath + sub + name when it exists, else CdPath + sub + name (which may not exist).
+    std::filesystem::path locate(const QString& relative) const;
+    void readHeaderLine(const std::string& line, int& headingSlot);
+    int usedErrorEntries() const;
+    int drawFromPool(int counter, int limit, int32_t& advancing);
+
+    SilentPlatform silent_;
+    MessageSink* messages_ = &silent_;
+    TextMeasurer* measurer_ = &silent_;
+    SoundPlayer* sound_ = &silent_;
+};
+
+// A string[N] field: the text cut to at most n bytes.
+inline std::string cut(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
+
+} // namespace lingvaro
+
+namespace lingvaro {
+// The folders of this system for the start-up, for a program in executableDir.
+PlatformDirs systemDirs(const std::filesystem::path& executableDir);
+} // namespace lingvaro

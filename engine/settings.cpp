@@ -1,0 +1,140 @@
+// The path file "Parlan.Ini", the settings file "\PROGRAM\LINGVARO.INI" and the
+// first start, which sets up a per-user installation.
+
+#include "engine/engine.h"
+#include "engine/paths.h"
+
+// Built as Debian's library is, whose compiled code we link.
+#define SI_CONVERT_ICU
+#include <SimpleIni.h>
+#include <system_error>
+
+namespace lingvaro {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr const char* PathIniName = "Parlan.Ini";
+
+// Windows' INI rules: section and key names without regard to case, values as
+// written ("C:\Lingvaro" stays as it is).
+using Ini = CSimpleIniA;
+
+bool load(Ini& ini, const fs::path& file)
+{
+    ini.SetUnicode(false);
+    ini.SetMultiKey(false);
+    return ini.LoadFile(file.c_str()) == SI_OK;
+}
+
+std::string withoutTrailingSeparator(std::string s)
+{
+    if (!s.empty() && (s.back() == '\\' || s.back() == '/'))
+        s.pop_back();
+    return s;
+}
+
+std::optional<fs::path> findPathIni(const std::vector<fs::path>& configDirs)
+{
+    for (const auto& dir : configDirs)
+        if (auto f = paths::find(dir, "lingvaro/Parlan.Ini"))
+            return f;
+    return std::nullopt;
+}
+
+// The first start: a per-user hard-disk installation beside the bundled
+// installation, which serves as the read-only medium.
+std::optional<fs::path> setUpFirstInstallation(const PlatformDirs& dirs)
+{
+    std::error_code ec;
+    if (dirs.bundledContent.empty() || !fs::is_directory(dirs.bundledContent, ec))
+        return std::nullopt;
+    const fs::path pc = dirs.userDataDir / "lingvaro";
+    for (const char* sub : {"DATA", "Eget", "RESULTAT", "PROGRAM"})
+        fs::create_directories(paths::place(pc, QString::fromLatin1(sub)), ec);
+    // Only what the program lists from the hard-disk installation alone is copied.
+    const fs::path data = paths::place(pc, u"DATA"_qs);
+    for (const char* pattern : {"*.sp1", "*.sp2"}) {
+        for (const auto& list : paths::list(dirs.bundledContent, u"\\DATA"_qs, QString::fromLatin1(pattern)))
+            fs::copy_file(list, data / list.filename(), fs::copy_options::skip_existing, ec);
+    }
+    Ini ini;
+    ini.SetUnicode(false);
+    ini.SetValue("Path", "ParlanoCDPath", fs::absolute(dirs.bundledContent, ec).lexically_normal().c_str());
+    ini.SetValue("Path", "ParlanoPCPath", pc.c_str());
+    ini.SetValue("Path", "ParlanoScoreDirectory", "");
+    ini.SetValue("Path", "ParlanoDiagnosPath", "");
+    ini.SetValue("Path", "ParlanoOwnPath", "");
+    const fs::path file = dirs.userConfigDir / "lingvaro" / PathIniName;
+    fs::create_directories(file.parent_path(), ec);
+    if (ini.SaveFile(file.c_str()) != SI_OK)
+        return std::nullopt;
+    return file;
+}
+
+} // namespace
+
+void Engine::ReadPathIni(const PlatformDirs& dirs)
+{
+    auto file = findPathIni(dirs.configDirs);
+    pathIniFile = file.value_or(fs::path());
+    if (!file)
+        file = setUpFirstInstallation(dirs);
+    Ini ini;
+    if (file)
+        load(ini, *file);
+    // Paths are directories of this system and are not cut to the old 80
+    // characters: a deeper folder would otherwise silently become another one.
+    CdPath = ini.GetValue("Path", "ParlanoCDPath", "");
+    PcPath = ini.GetValue("Path", "ParlanoPCPath", "");
+    ScoreDir = ini.GetValue("Path", "ParlanoScoreDirectory", "");
+    if (!ScoreDir.empty() && ScoreDir.back() != '\\' && ScoreDir.back() != '/')
+        ScoreDir += '/';
+    DiagnosisDir = withoutTrailingSeparator(ini.GetValue("Path", "ParlanoDiagnosPath", ""));
+    if (DiagnosisDir.empty())
+        DiagnosisDir = paths::place(PcPath, u"RESULTAT"_qs).native();
+    OwnDir = withoutTrailingSeparator(ini.GetValue("Path", "ParlanoOwnPath", ""));
+    if (OwnDir.empty())
+        OwnDir = paths::place(PcPath, u"Eget"_qs).native();
+}
+
+void Engine::HaemtaTyskaINI()
+{
+    auto file = paths::find(PcPath, "\\PROGRAM\\LINGVARO.INI");
+    if (!file)
+        file = paths::find(CdPath, "\\PROGRAM\\LINGVARO.INI");
+    Ini ini;
+    if (!file || !load(ini, *file)) {
+        AnswerShowSeconds = 3;
+        SoundMode = 1;
+        PictureMode = 1;
+        return;
+    }
+    const std::string seconds = ini.GetValue("SETTINGS", "TIMESHOWINGCORRECTANSWER", "");
+    if (seconds.empty())
+        AnswerShowSeconds = 3;
+    else if (seconds[0] >= '0' && seconds[0] <= '9')
+        AnswerShowSeconds = seconds[0] - '0';
+    // A mode is 0 off, 1 on, 2 off and locked, 3 on and locked. "0" is read as
+    // off: the settings window saves it when a pupil switches something off.
+    auto mode = [&](const char* key) -> uint8_t {
+        const std::string v = ini.GetValue("SETTINGS", key, "1");
+        return (!v.empty() && v[0] >= '0' && v[0] <= '3') ? uint8_t(v[0] - '0') : 1;
+    };
+    SoundMode = mode("SOUNDS");
+    PictureMode = mode("SPAINPICTURES");
+}
+
+bool Engine::WriteSettingsIni()
+{
+    std::error_code ec;
+    const fs::path file = paths::place(PcPath, u"\\PROGRAM\\LINGVARO.INI"_qs);
+    fs::create_directories(file.parent_path(), ec);
+    Ini ini;
+    load(ini, file); // keeps whatever else a teacher wrote there
+    ini.SetValue("SETTINGS", "TIMESHOWINGCORRECTANSWER", std::to_string(AnswerShowSeconds).c_str());
+    ini.SetValue("SETTINGS", "SOUNDS", std::to_string(SoundMode).c_str());
+    ini.SetValue("SETTINGS", "SPAINPICTURES", std::to_string(PictureMode).c_str());
+    return ini.SaveFile(file.c_str()) == SI_OK;
+}
+
+} // namespace lingvaro

@@ -1,0 +1,121 @@
+#include "tools/contentcheck.h"
+
+#include "engine/cp1252.h"
+#include "engine/engine.h"
+#include "engine/paths.h"
+#include "engine/textfile.h"
+
+#include <QRegularExpression>
+#include <set>
+
+namespace lingvaro {
+namespace fs = std::filesystem;
+
+bool isPlainText(std::string_view line)
+{
+    for (unsigned char c : line) {
+        if (c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+void checkDataFile(const fs::path& base, const std::string& name, bool praise, QStringList& problems)
+{
+    const QString shown = fromCp1252(name);
+    const auto file = paths::find(base, "\\DATA\\" + shown);
+    if (!file) {
+        problems << QString("%1: saknas").arg(shown);
+        return;
+    }
+    const auto bytes = readFileBytes(*file);
+    if (!bytes) {
+        problems << QString("%1: kan inte läsas").arg(shown);
+        return;
+    }
+    LineWalker lines(*bytes);
+    std::string_view line;
+    int lineNo = 0, questions = 0;
+    while (lines.next(line)) {
+        ++lineNo;
+        if (line.empty() || line[0] == ';' || line[0] == '$')
+            continue;
+        ++questions;
+        if (!isPlainText(Engine::dekryptrad(line)))
+            problems << QString("%1 rad %2: blir inte text när den avkodas").arg(shown).arg(lineNo);
+    }
+    if (questions == 0)
+        problems << QString("%1: har inga %2").arg(shown, praise ? u"berömmeningar"_qs : u"frågor"_qs);
+}
+
+} // namespace
+
+QStringList checkInstallation(const fs::path& base)
+{
+    QStringList problems;
+    if (!paths::find(base, "\\DATA")) {
+        problems << u"katalogen DATA saknas"_qs;
+        return problems;
+    }
+
+    // Every data and praise file the program would know of.
+    Engine engine;
+    engine.PcPath = base.native();
+    std::set<std::string> named;
+    if (const auto list = paths::find(base, "\\DATA\\datfiler.spa")) {
+        if (const auto bytes = readFileBytes(*list)) {
+            LineWalker lines(*bytes);
+            std::string_view line;
+            while (lines.next(line))
+                if (!line.empty())
+                    named.insert(std::string(line));
+        }
+    } else {
+        problems << u"DATA/datfiler.spa saknas"_qs;
+    }
+    engine.BuildDataCatalogue();
+    engine.BuildPraiseCatalogue();
+    for (int i = 1; i <= engine.DataFileCount; ++i)
+        checkDataFile(base, engine.DataFileCatalogue[i], false, problems);
+    for (int i = 1; i <= engine.PraiseFileCount; ++i)
+        checkDataFile(base, engine.PraiseFileCatalogue[i], true, problems);
+    for (const auto& name : named) {
+        const std::string upper = upperCp1252(name);
+        const bool known = upper.ends_with(".DAT") || upper.ends_with(".LOV");
+        if (!known && !paths::exists(base, "\\DATA\\" + fromCp1252(name)))
+            problems << QString("datfiler.spa nämner %1, som saknas").arg(fromCp1252(name));
+    }
+
+    for (int n = 9001; n <= 9016; ++n) {
+        const QString praise = u"SpOM%1.LOV"_qs.arg(n);
+        if (!paths::exists(base, "\\DATA\\" + praise))
+            problems << QString("berömfilen %1 saknas").arg(praise);
+    }
+
+    if (!paths::find(base, "\\BILD")) {
+        problems << u"katalogen BILD saknas"_qs;
+    } else {
+        static const QRegularExpression pattern(u"^SPA(\\d{4})\\.BMP$"_qs, QRegularExpression::CaseInsensitiveOption);
+        std::set<int> numbers;
+        for (const auto& picture : paths::list(base, "\\BILD", "SPA0*.BMP")) {
+            const auto m = pattern.match(paths::entryName(picture));
+            if (m.hasMatch())
+                numbers.insert(m.captured(1).toInt());
+        }
+        if (numbers.empty())
+            problems << u"BILD: inga bilder SPA0001.BMP …"_qs;
+        int expected = 1;
+        for (int n : numbers) {
+            if (n != expected) {
+                problems << u"BILD: bilderna är inte numrerade utan luckor (SPA%1.BMP saknas)"_qs.arg(expected, 4, 10, QChar(u'0'));
+                break;
+            }
+            ++expected;
+        }
+    }
+    return problems;
+}
+
+} // namespace lingvaro

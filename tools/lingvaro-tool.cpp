@@ -1,0 +1,216 @@
+// lingvaro-tool: for people who write content, and for scripts.
+//
+//   lingvaro-tool scramble | unscramble       lines from standard input, CR LF out
+//   lingvaro-tool show FILE [--json]          how the program reads a data file
+//   lingvaro-tool judge FILE N ANSWER [--kind K]
+//   lingvaro-tool check [BASEDIR]             problems of an installation
+//
+// Bad use prints one line on standard error and exits with status 2.
+
+#include "engine/cp1252.h"
+#include "engine/engine.h"
+#include "engine/textfile.h"
+#include "tools/contentcheck.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace lingvaro;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct UsageError {
+    std::string text;
+};
+
+void out(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stdout);
+}
+
+int filter(bool scramble)
+{
+    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    LineWalker lines(input);
+    std::string_view line;
+    std::string result;
+    while (lines.next(line)) {
+        result += scramble ? Engine::kryptrad(line) : Engine::dekryptrad(line);
+        result += "\r\n";
+    }
+    std::fwrite(result.data(), 1, result.size(), stdout);
+    return 0;
+}
+
+int wholeNumber(const std::string& s, const char* what)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc() || end != s.data() + s.size())
+        throw UsageError{std::string(what) + " must be a whole number: " + s};
+    return value;
+}
+
+// Reads FILE as a count-mode read leaves it; the question count is returned.
+int readFile(Engine& engine, const fs::path& file)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec) || !engine.ordantalFile(file, 1, true, 0))
+        throw UsageError{"cannot read " + file.string()};
+    return engine.QuestionCounts[1];
+}
+
+QString json(std::string_view cp1252)
+{
+    const QString text = fromCp1252(cp1252);
+    QString s = u"\""_qs;
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '"': s += "\\\""; break;
+        case '\\': s += "\\\\"; break;
+        case '\n': s += "\\n"; break;
+        case '\r': s += "\\r"; break;
+        case '\t': s += "\\t"; break;
+        default:
+            if (c.unicode() < 0x20)
+                s += u"\\u%1"_qs.arg(c.unicode(), 4, 16, QChar(u'0'));
+            else
+                s += c;
+        }
+    }
+    return s + "\"";
+}
+
+int show(const std::vector<std::string>& args)
+{
+    if (args.empty() || args.size() > 2 || (args.size() == 2 && args[1] != "--json"))
+        throw UsageError{"usage: lingvaro-tool show FILE [--json]"};
+    const bool asJson = args.size() == 2;
+    Engine engine;
+    const fs::path file = args[0];
+    const int count = readFile(engine, file);
+
+    QString o;
+    if (asJson) {
+        o = u"{\"headings\": [%1, %2, %3], \"instruction\": %4, \"note\": %5, \"count\": %6, \"questions\": ["_qs
+                .arg(json(engine.HeaderLines[1]), json(engine.HeaderLines[2]), json(engine.HeaderLines[3]),
+                     json(engine.HeaderInstruction), json(engine.HeaderNote))
+                .arg(count);
+    } else {
+        o = u"Fil: %1\n"_qs.arg(QString::fromStdString(file.string()));
+        for (int i = 1; i <= 3; ++i)
+            o += u"Rubrik %1: %2\n"_qs.arg(i).arg(fromCp1252(engine.HeaderLines[i]));
+        o += u"Instruktion: %1\nAnteckning: %2\nFrågor: %3\n"_qs.arg(fromCp1252(engine.HeaderInstruction),
+                                                                   fromCp1252(engine.HeaderNote))
+                 .arg(count);
+    }
+    for (int n = 1; n <= count; ++n) {
+        engine.haemtaordFile(file, n);
+        engine.str_postarray(engine.CurrentLine);
+        if (asJson) {
+            o += (n > 1 ? u", "_qs : QString()) + u"{\"n\": %1, \"fields\": ["_qs.arg(n);
+            for (int f = 1; f <= FieldCount; ++f)
+                o += (f > 1 ? u", "_qs : QString()) + json(engine.AnswerFields[f]);
+            o += u"], \"marked\": %1}"_qs.arg(engine.MarkedCount);
+        } else {
+            QStringList fields;
+            int last = 0;
+            for (int f = 1; f <= FieldCount; ++f)
+                if (!engine.AnswerFields[f].empty())
+                    last = f;
+            for (int f = 1; f <= last; ++f)
+                fields << fromCp1252(engine.AnswerFields[f]);
+            o += u"%1. %2"_qs.arg(n, 3).arg(fields.join(" | "));
+            if (engine.MarkedCount > 0)
+                o += u"   (alternativ: %1)"_qs.arg(engine.MarkedCount);
+            o += "\n";
+        }
+    }
+    if (asJson)
+        o += "]}\n";
+    out(o);
+    return 0;
+}
+
+int judge(const std::vector<std::string>& args)
+{
+    int kind = 3;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--kind") {
+            if (i + 1 >= args.size())
+                throw UsageError{"--kind needs a value 1, 2 or 3"};
+            kind = wholeNumber(args[++i], "K");
+            if (kind < 1 || kind > 3)
+                throw UsageError{"K must be 1, 2 or 3"};
+        } else {
+            rest.push_back(args[i]);
+        }
+    }
+    if (rest.size() != 3)
+        throw UsageError{"usage: lingvaro-tool judge FILE N ANSWER [--kind K]"};
+    Engine engine;
+    const fs::path file = rest[0];
+    const int count = readFile(engine, file);
+    const int n = wholeNumber(rest[1], "N");
+    if (n < 1 || n > count)
+        throw UsageError{"N must be from 1 to " + std::to_string(count)};
+    engine.haemtaordFile(file, n);
+    engine.str_postarray(engine.CurrentLine);
+    const std::string answer = toCp1252(QString::fromUtf8(rest[2].data(), qsizetype(rest[2].size())));
+    out(QString::number(engine.svarstest(engine.AnswerFields[2], answer, kind)) + "\n");
+    return 0;
+}
+
+int check(const std::vector<std::string>& args)
+{
+    if (args.size() > 1)
+        throw UsageError{"usage: lingvaro-tool check [BASEDIR]"};
+    fs::path base = args.empty() ? systemDirs(QCoreApplication::applicationDirPath().toStdString()).bundledContent
+                                 : fs::path(args[0]);
+    std::error_code ec;
+    if (!fs::is_directory(base, ec))
+        throw UsageError{"no such installation folder: " + base.string()};
+    const QStringList problems = checkInstallation(base);
+    for (const QString& p : problems)
+        out(p + "\n");
+    return problems.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        if (args.empty())
+            throw UsageError{"usage: lingvaro-tool scramble|unscramble|show|judge|check ..."};
+        const std::string command = args.front();
+        args.erase(args.begin());
+        if ((command == "scramble" || command == "unscramble") && args.empty())
+            return filter(command == "scramble");
+        if (command == "show")
+            return show(args);
+        if (command == "judge")
+            return judge(args);
+        if (command == "check")
+            return check(args);
+        throw UsageError{"unknown command: " + command};
+    } catch (const UsageError& e) {
+        std::cerr << "lingvaro-tool: " << e.text << '\n';
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "lingvaro-tool: " << e.what() << '\n';
+        return 2;
+    }
+}
