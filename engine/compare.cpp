@@ -119,8 +119,10 @@ int Engine::GreenRedTest(std::string typed, const std::string& expected) const
         typed.erase(0, 1);
     if (startsWith(expected, typed))
         return 1;
-    int first = FieldCount;
-    for (int f = 1; f <= FieldCount - 1; ++f) {
+    // The first empty field; past the end when all ten are used, so that the
+    // walk below covers the alternatives and the one field before them.
+    int first = FieldCount + 1;
+    for (int f = 1; f <= FieldCount; ++f) {
         if (AnswerFields[f].empty()) {
             first = f;
             break;
