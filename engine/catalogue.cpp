@@ -157,18 +157,13 @@ void Engine::readHeaderLine(const std::string& line, int& headingSlot)
 
 bool Engine::ordantalFile(const std::filesystem::path& file, int slot, bool countMode, int kind)
 {
-    const auto bytes = readFileBytes(file);
-    if (!bytes)
-        return false;
     int headingSlot = 1;
-    LineWalker lines(*bytes);
-    std::string_view line;
     int seen = 0;
-    while (lines.next(line)) {
+    return forEachLine(file, [&](std::string_view line) {
         if (!countMode && ++seen > 6)
-            break;
+            return false;
         if (line.empty())
-            continue;
+            return true;
         if (line[0] == '$') {
             readHeaderLine(std::string(line), headingSlot);
         } else if (countMode && line[0] != ';') {
@@ -177,8 +172,8 @@ bool Engine::ordantalFile(const std::filesystem::path& file, int slot, bool coun
             else
                 ++PraiseLineCounts[slot];
         }
-    }
-    return true;
+        return true;
+    });
 }
 
 void Engine::ordantal(const std::string& name, int slot, bool countMode, int kind)
@@ -189,19 +184,16 @@ void Engine::ordantal(const std::string& name, int slot, bool countMode, int kin
 
 bool Engine::haemtaordFile(const std::filesystem::path& file, int n)
 {
-    const auto bytes = readFileBytes(file);
-    if (!bytes)
-        return false;
-    LineWalker lines(*bytes);
-    std::string_view line;
-    int i = 1;
     // Stops right after question n; with fewer questions the file's last line stays.
-    while (i <= n && lines.next(line)) {
+    int i = 1;
+    return forEachLine(file, [&](std::string_view line) {
+        if (i > n)
+            return false;
         CurrentLine.assign(line);
         if (isQuestion(line))
             ++i;
-    }
-    return true;
+        return i <= n;
+    });
 }
 
 void Engine::haemtaord(const std::string& name, int n)
@@ -324,7 +316,10 @@ std::string Engine::kryptrad(std::string_view line)
 {
     if (!line.empty() && (line[0] == ';' || line[0] == '$' || line[0] == '#' || line[0] == ')'))
         return std::string(line);
-    std::string s = "#" + std::string(line);
+    std::string s;
+    s.reserve(line.size() + 1);
+    s.push_back('#');
+    s.append(line);
     transform(s);
     return s;
 }

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <iterator>
 
 namespace lingvaro {
 
@@ -60,7 +59,10 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    char chunk[65536];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        bytes.append(chunk, std::size_t(in.gcount()));
     if (in.bad())
         return std::nullopt;
     return bytes;

@@ -4,9 +4,14 @@
 #include "engine/engine.h"
 
 #include <QStringList>
+#include <ostream>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+// Readable failure output for Qt's strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join(u"\", \"").toStdString() << ']'; }
 
 namespace lingvaro::testing {
 

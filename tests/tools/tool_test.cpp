@@ -1,1 +1,126 @@
+// lingvaro-tool as a script or a content author uses it.
+
+#include "tests/engine/testsupport.h"
+
+#include <QProcess>
 #include <gtest/gtest.h>
+
+using namespace lingvaro::testing;
+
+namespace {
+
+struct ToolRun {
+    int status;
+    QByteArray out, err;
+};
+
+ToolRun tool(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess p;
+    p.start(QStringLiteral(LINGVARO_TOOL), args);
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString path(const std::filesystem::path& p) { return QString::fromStdString(p.native()); }
+
+TEST(Tool, ScrambleAndUnscrambleAreFiltersWithCrLfLines)
+{
+    const QByteArray plain = "hej#hola.\n$Rubrik\r\n\xbf" "Qu\xe9 tal?#bien\n";
+    const ToolRun scrambled = tool({"scramble"}, plain);
+    ASSERT_EQ(scrambled.status, 0);
+    EXPECT_TRUE(scrambled.out.startsWith(")"));
+    EXPECT_TRUE(scrambled.out.contains("\r\n$Rubrik\r\n)"));
+    const ToolRun back = tool({"unscramble"}, scrambled.out);
+    EXPECT_EQ(back.out, QByteArray("hej#hola.\r\n$Rubrik\r\n\xbf" "Qu\xe9 tal?#bien\r\n"));
+}
+
+TEST(Tool, ShowAsJsonIsExactlyTheAgreedObject)
+{
+    ScratchDir dir;
+    const auto file = dir.write("SPA1.DAT", crlf({"$Ett", "$\xa7Skriv \"r\xe4tt\"", "$%Not", "; c",
+                                                  lingvaro::Engine::kryptrad("x"), "ni\xf1o#pojke#&chico"}));
+    const ToolRun r = tool({"show", path(file), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(r.out),
+              QString::fromUtf8("{\"headings\": [\"Ett\", \"\", \"\"], \"instruction\": \"Skriv \\\"rätt\\\"\", "
+                                "\"note\": \"Not\", \"count\": 2, \"questions\": ["
+                                "{\"n\": 1, \"fields\": [\"x\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\"], "
+                                "\"marked\": 0}, "
+                                "{\"n\": 2, \"fields\": [\"niño\", \"pojke\", \"chico\", \"\", \"\", \"\", \"\", \"\", "
+                                "\"\", \"\"], \"marked\": 1}]}\n"));
+
+    const auto empty = dir.write("SPA2.DAT", crlf({"$Bara rubrik"}));
+    const ToolRun e = tool({"show", path(empty), "--json"});
+    EXPECT_EQ(e.status, 0);
+    EXPECT_TRUE(e.out.contains("\"count\": 0, \"questions\": []}")) << e.out.toStdString();
+
+    const ToolRun listing = tool({"show", path(file)});
+    EXPECT_EQ(listing.status, 0);
+    EXPECT_TRUE(QString::fromUtf8(listing.out).contains("niño | pojke | chico"));
+}
+
+TEST(Tool, JudgeGivesTheAnswerCode)
+{
+    ScratchDir dir;
+    const auto file = dir.write("SPA1.DAT", crlf({"Jag heter#Me llamo", lingvaro::Engine::kryptrad("pojken#el ni\xf1o#&un ni\xf1o")}));
+    EXPECT_EQ(tool({"judge", path(file), "1", "me llamo!"}).out, "0\n");
+    EXPECT_EQ(tool({"judge", path(file), "1", "me llamo", "--kind", "1"}).out, "60000\n");
+    EXPECT_EQ(tool({"judge", path(file), "1", ""}).out, "6000\n");
+    EXPECT_EQ(tool({"judge", path(file), "2", "UN NIÑO"}).out, "0\n");
+    EXPECT_EQ(tool({"judge", "--kind", "2", path(file), "2", "EL NIÑO"}).out, "0\n");
+}
+
+TEST(Tool, BadUseSaysOneLineAndExitsWith2)
+{
+    ScratchDir dir;
+    const auto file = dir.write("SPA1.DAT", crlf({"a#b"}));
+    const QList<QStringList> bad = {
+        {},
+        {"frobnicate"},
+        {"show"},
+        {"show", path(dir.path() / "missing.DAT")},
+        {"show", path(dir.path())},
+        {"show", path(file), "--yaml"},
+        {"judge", path(file), "0", "b"},
+        {"judge", path(file), "2", "b"},
+        {"judge", path(file), "x", "b"},
+        {"judge", path(file), "1", "b", "--kind", "4"},
+        {"judge", path(file), "1"},
+        {"check", path(dir.path() / "missing")},
+        {"scramble", "extra"},
+    };
+    for (const auto& args : bad) {
+        const ToolRun r = tool(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << args.join(' ').toStdString();
+    }
+}
+
+TEST(Tool, CheckExitsWith1OnProblemsAnd0OnASoundInstallation)
+{
+    ScratchDir dir;
+    std::vector<std::string> names;
+    for (int n = 9001; n <= 9016; ++n) {
+        names.push_back("SpOM" + std::to_string(n) + ".LOV");
+        dir.write("DATA/" + names.back(), crlf({"\xa1" "Bien!"}));
+    }
+    names.push_back("SPA1.DAT");
+    dir.write("DATA/SPA1.DAT", crlf({"a#b"}));
+    dir.write("DATA/datfiler.spa", crlf(names));
+    dir.write("BILD/SPA0001.BMP", "x");
+    const ToolRun good = tool({"check", path(dir.path())});
+    EXPECT_EQ(good.status, 0) << good.out.toStdString();
+    EXPECT_TRUE(good.out.isEmpty());
+
+    dir.write("BILD/SPA0003.BMP", "x");
+    const ToolRun bad = tool({"check", path(dir.path())});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out.count('\n'), 1) << bad.out.toStdString();
+}
+
+} // namespace
