@@ -201,6 +201,15 @@ public:
     // Main window
     Table1<int32_t, 6> StartPictures;
 
+    // Worksheet: the print list being gathered and printed
+    std::string WorksheetHeading;
+    int WorksheetBlockCount = 0;
+    int WorksheetTaskCount = 0;
+    bool WorksheetHeadPending = false; // the exercise heading goes first into the list
+    bool PrintWithAnswers = false;
+    bool PrintHeadingNeeded = true;    // the next printout starts with the heading block
+    int PageNo = 1;
+
 private:
     // PcPath + sub + name when it exists, else CdPath + sub + name (which may not exist).
     std::filesystem::path locate(const QString& relative) const;

@@ -1,7 +1,7 @@
 // Program start: the engine's start-up, then the first window.
 
 #include "engine/engine.h"
-#include "ui/qtplatform.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,10 +14,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(u"Lingvaro"_qs);
 
-    lingvaro::QtMessageSink messages;
-    lingvaro::QtTextMeasurer measurer;
+    lingvaro::ui::Platform platform;
     lingvaro::Engine engine;
-    engine.setPlatform(&messages, &measurer, nullptr);
+    engine.setPlatform(&platform, &platform, &platform);
     if (!engine.Start(lingvaro::systemDirs(QCoreApplication::applicationDirPath().toStdString())))
         return 1;
     engine.HaemtaTyskaINI();

@@ -314,7 +314,8 @@ car() {
 
 truck() {
   local x=$1 yb=$2 w=$3 c=$4 load=${5:-} h=$(( $3 * 3 / 10 ))
-  rect "$x" $(( yb - h - 6 )) $(( x + w * 2 / 3 )) $(( yb - 6 )) "#6a6a5e"
+  rect "$x" $(( yb - h - 6 )) $(( x + w * 2 / 3 )) $(( yb - 6 )) "#7a5a3a"
+  rect "$x" $(( yb - 9 )) $(( x + w )) $(( yb - 5 )) "#3a3a3a"
   [[ -n $load ]] && poly "$load" "$(( x + 2 )),$(( yb - h - 6 )) $(( x + w / 4 )),$(( yb - h - 6 - h / 2 )) $(( x + w / 2 )),$(( yb - h - 6 - h * 2 / 3 )) $(( x + w * 2 / 3 - 2 )),$(( yb - h - 6 ))"
   brush "$c"; emit "roundrectangle $(( x + w * 2 / 3 + 1 )),$(( yb - h - 10 )) $(( x + w )),$(( yb - 6 )) 4,4"
   rect $(( x + w * 2 / 3 + 5 )) $(( yb - h - 6 )) $(( x + w - 3 )) $(( yb - h + 2 )) "#bcd3e0"
@@ -534,13 +535,15 @@ scene() {
       for (( i = 0; i < 14; i++ )); do rr 0 300; x=$R; rr 150 236; line "$x" "$R" $(( x + 14 )) "$R" "#8fc4e6" 1; done ;;
     21) # vineyards in the south
       sky "#4a90e0" "#e4eef6"; sun 60 40 14; hills 115 8 "#c8a870"; ground 120 "#c8a06a" "#b08a58"; front
-      for (( i = -6; i <= 6; i++ )); do
-        for (( y = 0; y < 10; y++ )); do
-          local t=$(( y * y + 4 )); local yy=$(( 122 + t * 118 / 85 )); local xx=$(( 160 + i * (12 + t * 3) ))
-          (( xx < -10 || xx > 330 )) && continue
-          ell "$xx" "$yy" $(( 2 + t / 12 )) $(( 1 + t / 20 )) "#4a7a2a"
-        done
-      done ;;
+      local out; out=$(awk 'BEGIN {
+        for (i = -9; i <= 9; i++) {
+          printf "fill none stroke '\''#a87a48'\'' stroke-width 2 line 160,121 %.0f,240\n", 160 + i * 106
+          for (k = 1; k <= 16; k++) {
+            y = 121 + 119 * (k / 16) ^ 2; d = y - 120; x = 160 + i * d * 0.9
+            if (x < -10 || x > 330) continue
+            printf "stroke none fill '\''#4a7a2a'\'' fill-opacity 1 ellipse %.1f,%.1f %.1f,%.1f 0,360\n", x, y - d / 30, 1 + d / 14, 0.6 + d / 24
+          }
+        } }'); emit "$out" ;;
     23) # a flock of sheep
       sky "#6aa2d8" "#e8f0ee"; hills 120 10 "#b0a870"; ground 130 "#c0b07a" "#a0905a"; front
       for (( i = 0; i < 24; i++ )); do rr 20 300; x=$R; rr 150 225; sheep "$x" "$R"; done
@@ -618,7 +621,7 @@ scene() {
       front; bull 150 160 140 ;;
     50) # storm over the river
       sky "#3e4a5a" "#9aa6b0"; clouds 4 "#5a6674"; poly "#f4f0a0" "200,40 190,80 200,80 186,120 214,70 202,70 212,40"
-      poly "#9a7a5a" "0,80 80,100 120,160 0,240"; poly "#8a6a4a" "320,90 240,110 200,160 320,240"
+      rect 0 150 320 240 "#6e5038"; poly "#9a7a5a" "0,80 80,100 120,160 0,240"; poly "#8a6a4a" "320,90 240,110 200,160 320,240"
       front; shape "#3f6a88" "M 120,160 Q 160,150 200,160 Q 230,200 260,240 L 60,240 Q 100,200 120,160 Z" ;;
     51) # a church from the eleventh century in the Arab style
       sky "#4e90dc" "#dcecf8"; ground 200 "#c8b08a" "#a8906a"; front
