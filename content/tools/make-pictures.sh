@@ -385,12 +385,12 @@ street() {
     local hs=() i
     for (( i = 0; i < houses; i++ )); do rnd 100; hs+=("$R"); pick "${walls[@]}"; hs+=("$C"); done
     local out
-    out=$(awk -v side="$side" -v vx="$vx" -v vy="$vy" -v W="$W" -v H="$H" -v n="$houses" -v sh="$shutters" -v spec="${hs[*]}" '
+    out=$(awk -v side="$side" -v vx="$vx" -v vy="$vy" -v W="$W" -v H="$H" -v n="$houses" -v sh="$shutters" -v list="${hs[*]}" '
       function px(t) { return x0 + (vx - x0) * t }
       function py(t, f,   top, bot) { top = yt + (vy - yt) * t; bot = yb + (vy + 14 - yb) * t; return bot - (bot - top) * f }
       function quad(c, t1, f1, t2, f2) { printf "stroke none fill '\''%s'\'' fill-opacity 1 polygon %.1f,%.1f %.1f,%.1f %.1f,%.1f %.1f,%.1f\n", c, px(t1), py(t1, f1), px(t2), py(t2, f1), px(t2), py(t2, f2), px(t1), py(t1, f2) }
       BEGIN {
-        split(spec, s, " "); x0 = (side == "left") ? -10 : W + 10; yt = -20; yb = H + 4
+        split(list, s, " "); x0 = (side == "left") ? -10 : W + 10; yt = -20; yb = H + 4
         for (i = 0; i < n; i++) {
           ta = 1 - 1 / (1 + 0.55 * i); tb = 1 - 1 / (1 + 0.55 * (i + 1)); c = s[2 * i + 2]
           hf = 0.62 + s[2 * i + 1] / 100 * 0.38
@@ -461,7 +461,10 @@ scene() {
     7) # a bar in the country
       sky "#5e9fd8" "#e6f0f2"; hills 120 10 "#a8a868"; ground 130 "#cdb07a" "#b89660"; front
       house 90 200 140 72 "#f2ede0" flat "#4a6a4a"; rect 86 140 234 148 "#b83a2a"
-      for (( i = 0; i < 8; i++ )); do (( i % 2 )) && poly "#f4f4f4" "$(( 86 + i * 19 )),148 $(( 86 + (i + 1) * 19 )),148 $(( 86 + (i + 1) * 19 + 3 )),158 $(( 86 + i * 19 + 3 )),158" || poly "#c84030" "$(( 86 + i * 19 )),148 $(( 86 + (i + 1) * 19 )),148 $(( 86 + (i + 1) * 19 + 3 )),158 $(( 86 + i * 19 + 3 )),158"; done
+      for (( i = 0; i < 8; i++ )); do   # striped awning
+        local stripe="#c84030"; (( i % 2 )) && stripe="#f4f4f4"
+        poly "$stripe" "$(( 86 + i * 19 )),148 $(( 86 + (i + 1) * 19 )),148 $(( 86 + (i + 1) * 19 + 3 )),158 $(( 86 + i * 19 + 3 )),158"
+      done
       for x in 60 250; do rect $(( x - 12 )) 204 $(( x + 12 )) 207 "#c0c0c0"; line "$x" 207 "$x" 222 "#808080" 2; done
       sitter 40 224 24 "#6a4a2a"; sitter 270 224 24 "#2a4a6a"; olive 30 150 12 ;;
     8) # autumn walk
@@ -494,8 +497,8 @@ scene() {
       else arcade 0 165 320 85 9 "#e8dcc0" "#5a4a3a"; for (( x = 8; x < W; x += 35 )); do rect "$x" 100 $(( x + 4 )) 165 "#f2ead8"; done; ground 165 "#d8ccb0" "#c4b494"; fi
       front
       if (( n == 13 )); then cypress 60 200 70; cypress 260 200 70; ell 160 205 45 12 "#a0a0a0"; ell 160 203 40 9 "#6aa8d0"; rect 157 180 163 203 "#b0b0b0"; ell 160 180 10 3 "#c0c0c0"
-      else ell 160 200 60 14 "#c8c0b0"; ell 160 196 26 8 "#d8d0c4"; rect 154 176 166 196 "#d8d0c4"; ell 160 176 16 5 "#e2dcd0"
-           for x in 108 128 192 212; do ell "$x" 202 6 5 "#cdb88c"; circ "$x" 196 4 "#cdb88c"; done; line 160 170 160 160 "#a8d4f0" 2; fi ;;
+      else ell 160 200 60 14 "#a89f8e"; ell 160 196 26 8 "#bdb4a6"; rect 154 176 166 196 "#bdb4a6"; ell 160 176 16 5 "#cfc8bb"
+           for x in 108 128 192 212; do ell "$x" 202 6 5 "#a8905a"; circ "$x" 196 4 "#a8905a"; done; line 160 170 160 160 "#a8d4f0" 2; fi ;;
     14|43|54) # square with the town hall, arcades or a statue
       sky "#5c98d6" "#dfecf4"; clouds 1
       arcade 0 180 110 50 3 "#d9c097"; rect 0 110 110 130 "#d9c097"; arcade 210 180 110 50 3 "#e0c8a0"; rect 210 112 320 130 "#e0c8a0"
@@ -707,7 +710,7 @@ render_map() {
       city("Salamanca", -5.66, 40.97, 0, 6, -4)
       city("Santiago", -8.54, 42.88, 0, 6, -4)
     }')
-  convert -size 480x380 gradient:"#9cc8e8"-"#6aa6d6" -draw "$mvg" \
+  convert -size 480x380 "gradient:#9cc8e8-#6aa6d6" -draw "$mvg" \
     -alpha off -type TrueColor "BMP3:$1/KARTA.BMP"
 }
 

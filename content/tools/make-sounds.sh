@@ -168,7 +168,7 @@ for note in "${melody[@]}"; do
   if [[ ${note%:*} == r ]]; then chain+=(synth "$d" sine 0 vol 0)
   else chain+=(synth "$d" square "%${note%:*}" fade q 0.01 "$d" 0.05 vol 0.22); fi
 done
-voice "$work/melody.wav" "${chain[@]}" lowpass 2500
+voice "$work/melody.wav" "${chain[@]}"
 
 chain=()
 q=$(len 2)
@@ -188,6 +188,6 @@ for (( beat = 0; beat < 32; beat++ )); do
 done
 voice "$work/drums.wav" "${chain[@]}"
 
-sox -R -m "$work/melody.wav" "$work/bass.wav" "$work/drums.wav" -r 22050 -c 1 -b 16 "$work/mix.wav" reverb 25 50 40
+sox -R -m "$work/melody.wav" "$work/bass.wav" "$work/drums.wav" -r 22050 -c 1 -b 16 "$work/mix.wav" lowpass 3000 reverb 25 50 40
 total=$(soxi -D "$work/mix.wav")
 sox -R "$work/mix.wav" -r 22050 -c 1 -b 16 -e signed-integer "$ljud/SPANIEN.WAV" fade q 0 "$total" 1.0 gain -n -2

@@ -1,0 +1,39 @@
+# Pictures and sounds that this project makes itself, written at build time into
+# the staged installation (${LINGVARO_STAGED_CONTENT}) beside the copied content:
+#   BILD/  the numbered scenes, the main window's three picture sizes, map and flag
+#   LJUD/  the spoken questions of the listening exercises and the flag window's tune
+# Each script runs again only when it changes (the sounds also when a data file
+# changes), or when one of its marker outputs has gone missing. Without
+# ImageMagick, espeak-ng or sox the scripts only warn.
+
+if(NOT LINGVARO_STAGED_CONTENT)
+  message(FATAL_ERROR "LINGVARO_STAGED_CONTENT must be set before generated.cmake is included")
+endif()
+
+find_program(LINGVARO_BASH bash REQUIRED)
+
+set(lingvaro_make_pictures ${CMAKE_CURRENT_SOURCE_DIR}/tools/make-pictures.sh)
+set(lingvaro_make_sounds ${CMAKE_CURRENT_SOURCE_DIR}/tools/make-sounds.sh)
+set(lingvaro_pictures_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated-pictures.stamp)
+set(lingvaro_sounds_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated-sounds.stamp)
+
+file(GLOB lingvaro_sound_inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/DATA/*)
+
+add_custom_command(
+  OUTPUT ${lingvaro_pictures_stamp} ${LINGVARO_STAGED_CONTENT}/BILD/SPA0001.BMP
+  COMMAND ${LINGVARO_BASH} ${lingvaro_make_pictures} ${LINGVARO_STAGED_CONTENT}
+  COMMAND ${CMAKE_COMMAND} -E touch ${lingvaro_pictures_stamp}
+  DEPENDS ${lingvaro_make_pictures}
+  COMMENT "Painting the pictures of BILD"
+  VERBATIM)
+
+add_custom_command(
+  OUTPUT ${lingvaro_sounds_stamp} ${LINGVARO_STAGED_CONTENT}/LJUD/SPANIEN.WAV
+  COMMAND ${LINGVARO_BASH} ${lingvaro_make_sounds} ${LINGVARO_STAGED_CONTENT} ${CMAKE_CURRENT_SOURCE_DIR}/DATA
+  COMMAND ${CMAKE_COMMAND} -E touch ${lingvaro_sounds_stamp}
+  DEPENDS ${lingvaro_make_sounds} ${lingvaro_sound_inputs}
+  COMMENT "Speaking the listening exercises into LJUD"
+  VERBATIM)
+
+add_custom_target(lingvaro_generated_content ALL
+  DEPENDS ${lingvaro_pictures_stamp} ${lingvaro_sounds_stamp})
