@@ -51,6 +51,13 @@ std::filesystem::path Engine::locate(const QString& relative) const
     return paths::place(CdPath, relative);
 }
 
+std::optional<std::filesystem::path> Engine::findContentFile(const QString& relative) const
+{
+    if (auto found = paths::find(PcPath, relative))
+        return found;
+    return paths::find(CdPath, relative);
+}
+
 std::optional<std::string> readFileBytes(const std::filesystem::path& file)
 {
     std::error_code ec;

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -185,6 +186,12 @@ public:
     // Series (set by the exercise windows)
     int QuestionTotal = 0, SeriesSize = 10, SeriesPos = 0, CorrectCount = 0, WrongCount = 0;
 
+    // Passwords (the new-password dialog and the diagnosis login)
+    bool TeacherPasswordMode = false; // the new password is the teacher's
+    bool PasswordChanged = false;
+    std::string TeacherPassword;
+    std::string Password; // the logged-in learner's, string[10]
+
     // Diagnosis and names
     int DiagnosisItem = 0;
     Table1<int32_t, DiagnosisItems> DiagnosisResults;
@@ -213,6 +220,10 @@ public:
 private:
     // PcPath + sub + name when it exists, else CdPath + sub + name (which may not exist).
     std::filesystem::path locate(const QString& relative) const;
+public:
+    // A content file under PcPath, else under CdPath; nothing when neither has it.
+    std::optional<std::filesystem::path> findContentFile(const QString& relative) const;
+private:
     void readHeaderLine(const std::string& line, int& headingSlot);
     int usedErrorEntries() const;
     int drawFromPool(int counter, int limit, int32_t& advancing);

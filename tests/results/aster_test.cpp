@@ -1,4 +1,229 @@
+// The star column, painted offscreen into images and read back pixel by pixel.
+#include "results/aster.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void placeholder() {} };
-QTEST_MAIN(T)
+#include <cmath>
+
+using lingvaro::TAster;
+
+namespace {
+
+// Written out here rather than read from the column, so that a wrong entry shows.
+const QColor colours[] = {{0, 128, 0},   {0, 0, 128},   {128, 0, 128}, {0, 128, 128}, {255, 0, 0},    {0, 255, 0},
+                          {255, 255, 0}, {255, 0, 255}, {0, 255, 255}, {0, 0, 255},   {255, 255, 255}};
+const int steps[] = {45, 36, 30, 26, 20, 18, 15, 9};
+const QColor face(212, 208, 200), behind(10, 20, 30), black(0, 0, 0), white(255, 255, 255);
+
+// A column of 70-pixel boxes, 70 wide, started as the exercise windows start a series.
+std::unique_ptr<TAster> started(int boxes, std::optional<std::uint32_t> seed = {}, QWidget* window = nullptr)
+{
+    auto column = std::make_unique<TAster>(window, 1080);
+    column->resize(70, boxes * 70 + 20);
+    column->SetAsterColor(face);
+    if (seed)
+        column->setRandomSeed(*seed);
+    column->SetRutNummer(0);
+    column->SetMaxAntalRutor(boxes);
+    column->SetStarta(true);
+    column->SetVisa(true);
+    return column;
+}
+
+// Judged answers, advanced the way the exercise windows do it.
+void answer(TAster& column, std::initializer_list<bool> rights)
+{
+    for (bool right : rights) {
+        column.SetRutNummer(column.RutNummer() < column.MaxAntalRutor() ? column.RutNummer() + 1 : 0);
+        if (!right)
+            column.SetRatt(false);
+        column.SetVisa(true);
+    }
+}
+
+QImage paint(TAster& column)
+{
+    column.Refresh();
+    QImage image(column.size(), QImage::Format_RGB32);
+    image.fill(behind);
+    column.render(&image);
+    return image;
+}
+
+QPointF starPoint(QPointF centre, int degrees, int radius)
+{
+    const double t = degrees * 6.283185307179586 / 360;
+    return {std::nearbyint(centre.x() - std::cos(t) * radius), std::nearbyint(centre.y() - std::sin(t) * radius)};
+}
+
+std::vector<TAster::StarLook> looks(const TAster& column)
+{
+    std::vector<TAster::StarLook> all;
+    for (int box = 0; box <= TAster::MaxBoxes; ++box)
+        all.push_back(column.starLook(box));
+    return all;
+}
+
+} // namespace
+
+class AsterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tables()
+    {
+        for (auto [screen, cell] : {std::pair{599, 30}, {600, 45}, {767, 45}, {768, 55}, {863, 55}, {864, 60},
+                                    {1023, 60}, {1024, 65}, {1049, 65}, {1050, 70}}) {
+            TAster column(nullptr, screen); // every new column sets the size all columns share
+            QCOMPARE(TAster::CellSize(), cell);
+        }
+        for (int i = 0; i <= 10; ++i)
+            QCOMPARE(TAster::tableColour(i), colours[i]);
+        for (int i = 0; i <= 7; ++i)
+            QCOMPARE(TAster::spikeStep(i), steps[i]);
+    }
+
+    void starWalk()
+    {
+        // Step 26 stops at 338 (364 would pass the circle); step 45 ends on 360.
+        QCOMPARE(TAster::starFacets({100, 100}, 40, 20, 26).size(), std::size_t(14));
+        const auto by45 = TAster::starFacets({100, 100}, 40, 13, 45);
+        QCOMPARE(by45.size(), std::size_t(9));
+        // In at 0 degrees (left of the centre), out to a spike at 45, in again at 90 (above).
+        QCOMPARE(by45[0].triangle, QPolygon({{100, 100}, {87, 100}, {72, 72}}));
+        QCOMPARE(by45[1].triangle, QPolygon({{100, 100}, {72, 72}, {100, 87}}));
+    }
+
+    void emptyColumn()
+    {
+        auto column = started(4);
+        const QImage image = paint(*column);
+        for (int top = 0; top < 4 * 70; top += 70) {
+            for (QPoint edge : {QPoint(35, top), QPoint(35, top + 69), QPoint(0, top + 35), QPoint(69, top + 35)})
+                QCOMPARE(image.pixelColor(edge), black);
+            QCOMPARE(image.pixelColor(1, top + 1), face);
+            QCOMPARE(image.pixelColor(68, top + 68), face);
+        }
+        QCOMPARE(image.pixelColor(35, 4 * 70 + 10), behind); // nothing below the boxes
+
+        // No questions: nothing but an empty fill, and the series is complete at once.
+        const auto before = looks(*column);
+        column->SetMaxAntalRutor(0);
+        QCOMPARE(paint(*column).pixelColor(35, 35), behind);
+        QVERIFY(looks(*column) != before);
+    }
+
+    void wrongBoxes()
+    {
+        auto column = started(5);
+        answer(*column, {true, false});
+        QImage image = paint(*column);
+        // Box 2 is white inside a 4-pixel margin that the star in box 1 cleared...
+        QCOMPARE(image.pixelColor(4, 3 * 70 + 4), white);
+        QCOMPARE(image.pixelColor(65, 3 * 70 + 65), white);
+        QCOMPARE(image.pixelColor(3, 3 * 70 + 35), face);
+        QCOMPARE(image.pixelColor(35, 3 * 70 + 66), face);
+        QCOMPARE(image.pixelColor(35, 2 * 70 + 35), face); // ...and box 3 is still empty
+
+        // Only a restart makes it right again: not Ratt (which always reads false),
+        // not new colours.
+        column->SetRatt(true);
+        QCOMPARE(column->Ratt(), false);
+        const auto before = looks(*column);
+        column->SetStarta(false);
+        QVERIFY(looks(*column) != before);
+        QCOMPARE(paint(*column).pixelColor(35, 3 * 70 + 35), white);
+        column->SetStarta(true);
+        QVERIFY(column->BoxRight(2));
+
+        // With no star below, a white square's margin shows what lies behind the column.
+        column = started(5);
+        answer(*column, {false});
+        image = paint(*column);
+        QCOMPARE(image.pixelColor(35, 4 * 70 + 35), white);
+        QCOMPARE(image.pixelColor(2, 4 * 70 + 35), behind);
+    }
+
+    void facetColours()
+    {
+        // Steps 45, 36 and 30 leave room well inside each triangle of a 70-pixel star.
+        for (int wanted = 0; wanted <= 2; ++wanted) {
+            std::unique_ptr<TAster> column;
+            for (std::uint32_t seed = 0; !column || column->starLook(1).spikeStep != wanted ||
+                                         column->starLook(1).oddFacet == column->starLook(1).evenFacet;)
+                column = started(1, seed++);
+            const TAster::StarLook look = column->starLook(1);
+            answer(*column, {true});
+            const QImage image = paint(*column);
+            const int outer = 70 / 2 - 8, inner = wanted <= 1 ? outer / 3 : outer / 2, s = steps[wanted];
+            const QPointF centre(35, 35 - 2), spike1 = starPoint(centre, s, outer),
+                          valley = starPoint(centre, 2 * s, inner), spike3 = starPoint(centre, 3 * s, outer);
+            // Triangle 2 runs from a spike in to a valley, triangle 3 out to the next spike.
+            QCOMPARE(image.pixelColor(((centre + spike1 + valley) / 3).toPoint()), colours[look.evenFacet]);
+            QCOMPARE(image.pixelColor(((centre + valley + spike3) / 3).toPoint()), colours[look.oddFacet]);
+            QCOMPARE(image.pixelColor(spike1.toPoint()), colours[look.pen]); // outlines in the pen colour
+            QCOMPARE(image.pixelColor(starPoint(centre, 2 * s, inner + 3).toPoint()), face);
+            QCOMPARE(image.pixelColor(3, 3), face);
+        }
+    }
+
+    void hiddenAndCompleted()
+    {
+        auto column = started(3);
+        answer(*column, {true, false, true});
+        const auto before = looks(*column);
+        column->SetVisa(false);
+        const QImage hidden = paint(*column);
+        QImage untouched(hidden.size(), hidden.format());
+        untouched.fill(behind);
+        QVERIFY(hidden == untouched);
+        QVERIFY(!column->BoxRight(2) && looks(*column) == before); // not reset while hidden
+
+        // The paint that shows the last answer still shows it, then readies fresh colours;
+        // a repaint before the host starts over shows a star in every box.
+        column->SetVisa(true);
+        QCOMPARE(paint(*column).pixelColor(35, 70 + 35), white);
+        QVERIFY(looks(*column) != before);
+        QVERIFY(paint(*column).pixelColor(35, 70 + 35) != white);
+        answer(*column, {true});
+        QCOMPARE(column->RutNummer(), 0); // the host's next answer wraps to an empty column
+    }
+
+    void settersLeavePaintingToTheHost()
+    {
+        // Painting a completed series recolours it, so the state shows whether a paint
+        // happened.
+        QWidget window;
+        window.resize(200, 300);
+        auto column = started(3, {}, &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        answer(*column, {true, true, false});
+        column->SetAsterColor(white);
+        QCoreApplication::processEvents();
+        QVERIFY(!column->BoxRight(3));
+        column->Refresh();
+        QVERIFY(column->BoxRight(3));
+
+        // The owned pen asks for a repaint when it changes, and only then.
+        auto before = looks(*column);
+        column->SetPen(column->Pen());
+        QCoreApplication::processEvents();
+        QVERIFY(looks(*column) == before);
+        column->SetPen(QPen(Qt::red, 2));
+        QTRY_VERIFY(looks(*column) != before);
+    }
+
+    void neverMoreThanTenBoxes()
+    {
+        auto column = started(20);
+        column->SetRutNummer(15);
+        QVERIFY(column->MaxAntalRutor() == 10 && column->RutNummer() == 10);
+        column->SetRatt(false);
+        const QImage image = paint(*column);
+        QCOMPARE(image.pixelColor(35, 35), white);              // the tenth box, at the top
+        QCOMPARE(image.pixelColor(35, 10 * 70 + 10), behind);   // no eleventh box
+    }
+};
+
+QTEST_MAIN(AsterTest)
 #include "aster_test.moc"

@@ -20,7 +20,7 @@ TEST(ContentCheck, FindsEveryKindOfProblem)
     dir.write("DATA/datfiler.spa", crlf({"SPA1.DAT", "SPA2.DAT", "SPA3.DAT", "SPA4.DAT", "SpOM9001.LOV"}));
     dir.write("DATA/SPA1.DAT", crlf({"$Rubrik", "; bara kommentarer"}));
     // A scrambled line whose plain text holds a control character.
-    dir.write("DATA/SPA2.DAT", crlf({"ok#bra", ")" + std::string("\x01\x02\x03")}));
+    dir.write("DATA/SPA2.DAT", crlf({"ok#bra", std::string(")\x01\x02\x03")}));
     dir.write("DATA/SPA3.DAT", crlf({Engine::kryptrad("hej#hola.")}));
     dir.write("BILD/SPA0001.BMP", "x");
     dir.write("BILD/spa0002.bmp", "x");

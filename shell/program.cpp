@@ -1,0 +1,67 @@
+#include "shell/program.h"
+
+#include "engine/engine.h"
+#include "results/diagut.h"
+#include "results/skrivut.h"
+#include "shell/mainwindow.h"
+#include "ui/context.h"
+#include "ui/platform.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+namespace lingvaro {
+namespace {
+
+// Ends the program after the window's first paint.
+class FirstPaintWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int runProgram(int argc, char* argv[], bool quitAfterFirstPaint)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lingvaro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lingvaro"));
+
+    // Qt's own dialogs and buttons in Swedish.
+    QTranslator qtSwedish;
+    if (qtSwedish.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtSwedish);
+
+    ui::Platform platform;
+    Engine engine;
+    engine.setPlatform(&platform, &platform, &platform);
+    if (!engine.Start(systemDirs(QCoreApplication::applicationDirPath().toStdString())))
+        return 1;
+
+    AppContext context{engine, platform};
+    TForm1 main(context);
+    TDiagutform diagutform(context);
+    TUtskrift utskrift(context);
+    context.diagutform = &diagutform;
+    context.utskrift = &utskrift;
+
+    FirstPaintWatcher watcher;
+    if (quitAfterFirstPaint)
+        main.installEventFilter(&watcher);
+    main.showFullScreen();
+    return app.exec();
+}
+
+} // namespace lingvaro

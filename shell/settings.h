@@ -1,0 +1,72 @@
+#pragma once
+// "Inställningar": how long the right answer stays, and whether pictures and
+// recorded sound are used. A value a teacher has locked cannot be changed here.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QFrame;
+class QLineEdit;
+
+namespace lingvaro {
+
+struct AppContext;
+namespace ui {
+class SpinButton;
+}
+
+class TStallin : public QDialog {
+    Q_OBJECT
+public:
+    explicit TStallin(AppContext& app);
+
+    void SpinUp();
+    void SpinDown();
+    void JaNejButton1Click();
+    void JaNejButton2Click();
+    void SparaClick();
+
+    QFrame* YtterPanel;
+    QFrame* InnerPanel;
+    QLabel* TidLabel;
+    ui::SpinButton* SpinButton1;
+    QPushButton* JaNejButton1; // pictures
+    QPushButton* JaNejButton2; // sound
+    QPushButton* SparaButton;
+    QPushButton* AvbrytButton;
+
+private:
+    void showMode(QPushButton* button, uint8_t& mode);
+    void toggle(QPushButton* button, uint8_t& mode);
+
+    AppContext& app_;
+};
+
+// The new-password dialog: the new password typed twice, for the teacher or for
+// the learner logged in to the diagnosis.
+class TNLOS : public QDialog {
+    Q_OBJECT
+public:
+    explicit TNLOS(AppContext& app);
+
+    // What the field's Enter key does.
+    void enterPressed();
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* maskedit1;
+    QPushButton* AvbrytButton;
+
+    std::string FirstEntry;
+    int PromptState = 1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void prompt(const QString& text);
+    AppContext& app_;
+};
+
+} // namespace lingvaro

@@ -1,0 +1,96 @@
+#include "ui/widgets.h"
+
+#include <QImageReader>
+#include <QPixmap>
+#include <QToolButton>
+#include <cmath>
+
+namespace lingvaro::ui {
+
+void scaleBy(QWidget* window, int percent)
+{
+    if (percent == 100 || percent <= 0)
+        return;
+    auto scaled = [percent](int v) { return int(std::lround(double(v) * percent / 100.0)); };
+    auto scaleFont = [&](QWidget* w) {
+        QFont f = w->font();
+        if (f.pixelSize() > 0)
+            f.setPixelSize(std::max(1, scaled(f.pixelSize())));
+        else if (f.pointSizeF() > 0)
+            f.setPointSizeF(f.pointSizeF() * percent / 100.0);
+        w->setFont(f);
+    };
+    const auto children = window->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        if (w->isWindow())
+            continue;
+        const QRect g = w->geometry();
+        w->setGeometry(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
+        if (w->testAttribute(Qt::WA_SetFont))
+            scaleFont(w);
+    }
+    scaleFont(window);
+    window->resize(scaled(window->width()), scaled(window->height()));
+}
+
+QFrame* makePanel(QWidget* parent, const QColor& colour, int bevel)
+{
+    auto* panel = new QFrame(parent);
+    panel->setAutoFillBackground(true);
+    setPanelColour(panel, colour);
+    if (bevel > 0) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setLineWidth(bevel);
+    }
+    return panel;
+}
+
+void setPanelColour(QWidget* panel, const QColor& colour)
+{
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, colour);
+    panel->setPalette(p);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QString& family, int pixelSize, bool bold,
+                  const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    QFont f(family);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+    return label;
+}
+
+SpinButton::SpinButton(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
+{
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    up_->setAutoRepeat(true);
+    down_->setAutoRepeat(true);
+    up_->setFocusPolicy(Qt::NoFocus);
+    down_->setFocusPolicy(Qt::NoFocus);
+    connect(up_, &QToolButton::clicked, this, &SpinButton::upClicked);
+    connect(down_, &QToolButton::clicked, this, &SpinButton::downClicked);
+    resize(20, 40);
+}
+
+void SpinButton::resizeEvent(QResizeEvent*)
+{
+    up_->setGeometry(0, 0, width(), height() / 2);
+    down_->setGeometry(0, height() / 2, width(), height() - height() / 2);
+}
+
+QPixmap loadPicture(const std::filesystem::path& file)
+{
+    QImageReader reader(QString::fromStdString(file.native()));
+    reader.setDecideFormatFromContent(true);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace lingvaro::ui

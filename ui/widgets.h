@@ -1,0 +1,49 @@
+#pragma once
+// Small widgets and helpers the windows share.
+
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+#include <filesystem>
+
+class QToolButton;
+
+namespace lingvaro::ui {
+
+// Scales a window laid out in fixed positions: the geometry and type size of the
+// widget and of everything inside it, by percent / 100.
+void scaleBy(QWidget* window, int percent);
+
+// A filled panel with an optional bevelled edge, in a colour of its own.
+QFrame* makePanel(QWidget* parent, const QColor& colour, int bevel = 0);
+void setPanelColour(QWidget* panel, const QColor& colour);
+
+// A label with a font given by family, pixel height and weight.
+QLabel* makeLabel(QWidget* parent, const QString& text, const QString& family, int pixelSize, bool bold,
+                  const QColor& colour);
+
+// Up and down arrows side by side over each other, as beside a number.
+class SpinButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpinButton(QWidget* parent = nullptr);
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
+signals:
+    void upClicked();
+    void downClicked();
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    QToolButton* up_;
+    QToolButton* down_;
+};
+
+// A picture file of this system as a pixmap; a null pixmap when it cannot be read.
+QPixmap loadPicture(const std::filesystem::path& file);
+
+} // namespace lingvaro::ui
