@@ -79,7 +79,7 @@ TForm1::TForm1(AppContext& app) : QWidget(nullptr), app_(app)
     Image1 = new QLabel(this);
     Image1->setScaledContents(true);
     Image1->setGeometry(0, 0, screen.width(), screen.height());
-    Image1->setPixmap(backgroundPicture(screen));
+    Image1->hide();
 
     Panel9 = ui::makePanel(this, Blue);
     Panel9->setGeometry(0, 0, 700, 25);
@@ -148,13 +148,8 @@ TForm1::TForm1(AppContext& app) : QWidget(nullptr), app_(app)
     ui::setPanelColour(Label2, Yellow);
     Label2->hide();
 
-    RegelPanel = ui::makePanel(this, QColor(192, 192, 192), 2);
-    WebBrowser1 = new ui::PageBrowser(RegelPanel);
-    ClosePanel2Knapp = new QPushButton(QStringLiteral("Stäng"), RegelPanel);
-    connect(ClosePanel2Knapp, &QPushButton::clicked, RegelPanel, &QWidget::hide);
-
-    // FormCreate
-    RegelPanel->hide();
+    // FormCreate (the manual's panel is made when the manual is first opened:
+    // its browser alone would cost a noticeable part of the start)
     e.SmallFontOnce = false;
     Label3->hide();
     Label4->hide();
@@ -162,12 +157,32 @@ TForm1::TForm1(AppContext& app) : QWidget(nullptr), app_(app)
     e.HaemtaTyskaINI();
     Skaltest();
     layOut();
-    if (e.PictureMode == 1 || e.PictureMode == 3) {
+    if (e.PictureMode == 1 || e.PictureMode == 3)
         startbilder();
-        Image1->setVisible(e.PictureMode == 0);
-    } else {
-        Image1->show();
-    }
+    Panel9->raise(); // the credit stays readable over the top photographs
+    if (e.PictureMode != 1 && e.PictureMode != 3)
+        showBackground();
+}
+
+void TForm1::showBackground()
+{
+    if (Image1->pixmap().isNull())
+        Image1->setPixmap(backgroundPicture(Image1->size()));
+    Image1->show();
+    Image1->lower();
+}
+
+void TForm1::makeManualPanel()
+{
+    if (RegelPanel)
+        return;
+    RegelPanel = ui::makePanel(this, QColor(192, 192, 192), 2);
+    WebBrowser1 = new ui::PageBrowser(RegelPanel);
+    ClosePanel2Knapp = new QPushButton(QStringLiteral("Stäng"), RegelPanel);
+    QFont f = ClosePanel2Knapp->font();
+    f.setPointSizeF(f.pointSizeF() * app_.engine.ScaleFactor / 100.0);
+    ClosePanel2Knapp->setFont(f);
+    connect(ClosePanel2Knapp, &QPushButton::clicked, RegelPanel, &QWidget::hide);
 }
 
 int TForm1::screenWidth() const { return app_.platform.screenSize().width(); }
@@ -224,7 +239,6 @@ void TForm1::startbilder()
         if (n == 0 && e.PictureMode == 0) {
             // No pictures on the medium: the draw has said so once and switched
             // pictures off; the background picture stands in for them.
-            Image1->show();
             break;
         }
         e.StartPictures[k] = n;
@@ -367,6 +381,7 @@ void TForm1::Button9Click()
 {
     Engine& e = app_.engine;
     const int L = e.LetterWidth;
+    makeManualPanel();
     RegelPanel->setGeometry(L * 3 / 2, L * 3 / 2, screenWidth() - 2 * L, screenHeight() - 2 * L);
     const int buttonHeight = ClosePanel2Knapp->sizeHint().height();
     WebBrowser1->setGeometry(0, 0, RegelPanel->width() - L * 3 / 2,

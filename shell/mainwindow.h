@@ -55,9 +55,10 @@ public:
     QLabel* Label4;
     QWidget* Shape1;
     QLabel* Label2;
-    QFrame* RegelPanel;
-    ui::PageBrowser* WebBrowser1;
-    QPushButton* ClosePanel2Knapp;
+    // The manual's panel, made when the manual is first opened.
+    QFrame* RegelPanel = nullptr;
+    ui::PageBrowser* WebBrowser1 = nullptr;
+    QPushButton* ClosePanel2Knapp = nullptr;
 
     // Called when a subject button wants its menu; the menus plug in here.
     virtual void openSubjectMenu(int button) { (void)button; }
@@ -71,6 +72,8 @@ protected:
 
 private:
     void layOut();
+    void showBackground();
+    void makeManualPanel();
     void subjectButton(int button);
     int screenWidth() const;
     int screenHeight() const;

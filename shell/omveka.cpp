@@ -20,7 +20,8 @@ QFrame* infoPanel(QWidget* parent, const QString& title, const QString& text)
     auto* body = ui::makeLabel(panel, text, QStringLiteral("Arial"), 15, false, Qt::black);
     body->setWordWrap(true);
     layout->addWidget(heading);
-    layout->addWidget(body, 1);
+    layout->addWidget(body);
+    layout->addStretch(1);
     panel->hide();
     return panel;
 }

@@ -88,9 +88,17 @@ void SpinButton::resizeEvent(QResizeEvent*)
 
 QPixmap loadPicture(const std::filesystem::path& file)
 {
-    QImageReader reader(QString::fromStdString(file.native()));
-    reader.setDecideFormatFromContent(true);
-    return QPixmap::fromImage(reader.read());
+    // Bitmaps are read by Qt itself; naming the format spares loading and asking
+    // every image plug-in, which is a noticeable part of the program's start.
+    const QString name = QString::fromStdString(file.native());
+    QImageReader reader(name, name.endsWith(u".bmp", Qt::CaseInsensitive) ? QByteArray("bmp") : QByteArray());
+    QImage image = reader.read();
+    if (image.isNull()) {
+        QImageReader probing(name);
+        probing.setDecideFormatFromContent(true);
+        image = probing.read();
+    }
+    return QPixmap::fromImage(image);
 }
 
 } // namespace lingvaro::ui
