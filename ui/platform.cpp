@@ -44,11 +44,11 @@ bool Platform::askYesNo(const QString& text)
            == QMessageBox::Yes;
 }
 
-int Platform::textWidth(const QString& text, const FontSpec& spec)
+int Platform::textWidth(const QString& text, const FontSpec& wanted)
 {
-    QFont font(spec.family);
-    font.setPointSize(spec.pointSize);
-    font.setBold(spec.bold);
+    QFont font(wanted.family);
+    font.setPointSize(wanted.pointSize);
+    font.setBold(wanted.bold);
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
