@@ -184,7 +184,12 @@ public:
     std::string SoundSubdir;
 
     // Series (set by the exercise windows)
+    static constexpr int QuestionsPerSeries = 10;
+    static constexpr int DiagnosisRoundSize = 20;
+    static constexpr int DiagnosisPassMark = 12;
     int QuestionTotal = 0, SeriesSize = 10, SeriesPos = 0, CorrectCount = 0, WrongCount = 0;
+    bool LastAnswerRight = false;
+    int TickCount = 0;
 
     // Passwords (the new-password dialog and the diagnosis login)
     bool TeacherPasswordMode = false; // the new password is the teacher's
@@ -194,6 +199,7 @@ public:
 
     // Diagnosis and names
     int DiagnosisItem = 0;
+    int PracticeRound = 0; // diagnosis practice series done; 5 marks an item just passed
     Table1<int32_t, DiagnosisItems> DiagnosisResults;
     std::string PersonName; // string[26]
     std::string PupilName, PlayerName2, PlayerName3;

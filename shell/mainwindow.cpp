@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "engine/paths.h"
 #include "results/skrivut.h"
+#include "shell/menus.h"
 #include "shell/omveka.h"
 #include "ui/context.h"
 #include "ui/pagebrowser.h"
@@ -337,6 +338,18 @@ void TForm1::subjectButton(int button)
     if (e.WorkMode != 1)
         e.WorkMode = 0;
     openSubjectMenu(button);
+}
+
+void TForm1::openSubjectMenu(int button)
+{
+    switch (button) {
+    case 1: openMenu(app_, "TF1"); break;
+    case 2: openMenu(app_, "TF2"); break;
+    case 3: openMenu(app_, "TF3"); break;
+    case 5: openMenu(app_, "TF5"); break;
+    case 6: openMenu(app_, "TF6"); break;
+    default: break;
+    }
 }
 
 void TForm1::Button1Click() { subjectButton(1); }

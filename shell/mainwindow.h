@@ -60,8 +60,8 @@ public:
     ui::PageBrowser* WebBrowser1 = nullptr;
     QPushButton* ClosePanel2Knapp = nullptr;
 
-    // Called when a subject button wants its menu; the menus plug in here.
-    virtual void openSubjectMenu(int button) { (void)button; }
+    // A subject button's menu, and the diagnosis.
+    void openSubjectMenu(int button);
     virtual void openDiagnosis() {}
 
     bool diagnosisCancelled = false;

@@ -11,11 +11,25 @@ namespace ui {
 class Platform;
 }
 
+// What an exercise window reports to the diagnosis protocol while it runs a
+// diagnosis test or practice.
+class DiagnosisHost {
+public:
+    virtual ~DiagnosisHost() = default;
+    // Stores the result of the item being tested, saves it and redraws the protocol.
+    virtual void diagnosback(int value) = 0;
+    // A practice has been passed: the item becomes "Testa" and the protocol shows it.
+    virtual void practicePassed(int item) = 0;
+    // The protocol window takes input again.
+    virtual void enableProtocol() = 0;
+};
+
 struct AppContext {
     Engine& engine;
     ui::Platform& platform;
     TUtskrift* utskrift = nullptr;     // the worksheet printer, made at start
     TDiagutform* diagutform = nullptr; // the diagnosis print form, made at start
+    DiagnosisHost* diagnosis = nullptr; // the open diagnosis protocol, if any
 };
 
 } // namespace lingvaro

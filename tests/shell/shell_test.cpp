@@ -420,7 +420,7 @@ void ShellTest::aboutWindowPanelsToggle()
     });
     main.Button10Click();
     QCOMPARE(outcome, 0);
-    QCOMPARE(s.platform.openedWindows, QStringList{"lingvaro::TOmVeka"});
+    QCOMPARE(s.platform.openedWindows, QStringList{"TOmVeka"});
     QVERIFY(s.platform.modalAnswers.empty());
 }
 

@@ -21,7 +21,8 @@ public:
     // and return its result. With no answer queued a window is closed with 0.
     using ModalAnswer = std::function<int(QDialog&)>;
     std::deque<ModalAnswer> modalAnswers;
-    QStringList openedWindows; // class names, in the order they were opened
+    QStringList openedWindows; // object names (else class names without namespace), in the order they were opened
+    std::function<void(QDialog&)> onEveryOpen; // runs for each window as it opens
 
     struct Message {
         Kind kind;
@@ -46,9 +47,13 @@ public:
 
     int runModal(QDialog& dialog) override
     {
-        openedWindows << QString::fromLatin1(dialog.metaObject()->className());
+        openedWindows << (dialog.objectName().isEmpty()
+                              ? QString::fromLatin1(dialog.metaObject()->className()).section(QStringLiteral("::"), -1)
+                              : dialog.objectName());
         dialog.setAttribute(Qt::WA_DontShowOnScreen, false);
         dialog.show();
+        if (onEveryOpen)
+            onEveryOpen(dialog);
         int result = 0;
         if (!modalAnswers.empty()) {
             auto answer = std::move(modalAnswers.front());

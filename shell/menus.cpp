@@ -1,0 +1,135 @@
+#include "shell/menus.h"
+
+#include "engine/cp1252.h"
+#include "engine/engine.h"
+#include "exercises/writing/skriva.h"
+#include "shell/infowindows.h"
+#include "shell/visahtm.h"
+#include "ui/context.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+
+#include <QPushButton>
+#include <QStringList>
+
+namespace lingvaro {
+namespace {
+
+constexpr int ButtonWidth = 255;
+constexpr int ButtonHeight = 30;
+constexpr int Margin = 16;
+
+template <class Window>
+WindowOpener opener()
+{
+    return [](AppContext& app) { return ui::showModal<Window>(app.platform, app) != 0; };
+}
+
+} // namespace
+
+const std::map<std::string, WindowOpener>& windowRegistry()
+{
+    static const std::map<std::string, WindowOpener> windows = {
+        {"TSKRIV", opener<TSKRIV>()},
+        {"TVisaHtm", opener<TVisaHtm>()},
+        {"TKarta", opener<TKarta>()},
+        {"TFlagga", opener<TFlagga>()},
+    };
+    return windows;
+}
+
+TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def), app_(app)
+{
+    Engine& e = app.engine;
+    setObjectName(QString::fromLatin1(def.name));
+    setWindowTitle(QString::fromUtf8(def.title));
+    setWindowFlag(Qt::FramelessWindowHint);
+
+    const int count = int(def.items.size()) + 1;
+    const int width = ButtonWidth + 2 * Margin;
+    const int height = 56 + count * (ButtonHeight + 6) + Margin;
+    resize(width, height);
+    Panel = ui::makePanel(this, e.WorkMode == 1 ? QColor(128, 0, 0) : QColor(0, 0, 128), 3);
+    Panel->setGeometry(0, 0, width, height);
+    TitleLabel = ui::makeLabel(Panel, QString::fromUtf8(def.title), QStringLiteral("Arial"), 24, true, QColor(255, 255, 0));
+    TitleLabel->setAlignment(Qt::AlignCenter);
+    TitleLabel->setGeometry(0, 12, width, 32);
+
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(19);
+    font.setBold(true);
+    for (int i = 0; i < count; ++i) {
+        const bool back = i == count - 1;
+        auto* b = new QPushButton(QString::fromUtf8(back ? def.back : def.items[std::size_t(i)].caption), Panel);
+        b->setFont(font);
+        b->setGeometry(Margin, 56 + i * (ButtonHeight + 6), ButtonWidth, ButtonHeight);
+        b->setAutoDefault(false);
+        if (!back && e.WorkMode == 1 && def.items[std::size_t(i)].offInWorksheet)
+            b->setEnabled(false);
+        connect(b, &QPushButton::clicked, this, [this, i] { buttonClicked(i); });
+        buttons << b;
+    }
+    ui::scaleBy(this, e.ScaleFactor);
+    // The title label sits half a letter from the left, a letter narrower than the panel.
+    TitleLabel->setGeometry(e.LetterWidth / 2, TitleLabel->y(), Panel->width() - e.LetterWidth, TitleLabel->height());
+    const QSize screen = app.platform.screenSize();
+    move((screen.width() - this->width()) / 2, (screen.height() - this->height()) / 2);
+}
+
+void TMenu::buttonClicked(int index)
+{
+    if (index == int(menu.items.size())) {
+        reject();
+        return;
+    }
+    const MenuItem& item = menu.items[std::size_t(index)];
+    if (findMenu(item.opens))
+        openMenu(app_, item.opens);
+    else
+        openLeaf(app_, item);
+}
+
+void openMenu(AppContext& app, const std::string& name)
+{
+    if (const MenuDef* def = findMenu(name))
+        ui::showModal<TMenu>(app.platform, app, *def);
+}
+
+void openLeaf(AppContext& app, const MenuItem& item)
+{
+    Engine& e = app.engine;
+    if (item.dataFile)
+        e.DataFileName = toCp1252(QString::fromUtf8(item.dataFile));
+    if (item.exerciseNo != 0)
+        e.ExerciseNo = uint16_t(item.exerciseNo);
+
+    const QStringList windows = QString::fromLatin1(item.opens).split(u' ', Qt::SkipEmptyParts);
+    const auto& registry = windowRegistry();
+    for (const QString& w : windows) {
+        if (registry.find(w.toStdString()) == registry.end()) {
+            e.inform(QStringLiteral("Denna övning finns inte ännu."));
+            return;
+        }
+    }
+    switch (item.check) {
+    case Check::Kolla:
+        if (!e.Kolla(e.DataFileName))
+            return;
+        break;
+    case Check::Kolla2:
+        if (!e.Kolla2(e.DataFileName))
+            return;
+        break;
+    case Check::None:
+        break;
+    }
+    for (const QString& w : windows) {
+        const bool carriedOn = registry.at(w.toStdString())(app);
+        // A window that leads to the next (the player names before a game) stops
+        // the row when it is cancelled.
+        if (!carriedOn && windows.size() > 1)
+            return;
+    }
+}
+
+} // namespace lingvaro

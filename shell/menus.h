@@ -1,0 +1,40 @@
+#pragma once
+// The menu windows: one window class for every menu of the tree, told apart by
+// the menu's name ("TF21"), which is also the window's object name.
+
+#include "shell/menutree.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace lingvaro {
+
+class TMenu : public QDialog {
+    Q_OBJECT
+public:
+    TMenu(AppContext& app, const MenuDef& menu);
+
+    // What a button does: a leaf opens its exercise, a submenu its window.
+    void buttonClicked(int index);
+
+    const MenuDef& menu;
+    QFrame* Panel;
+    QLabel* TitleLabel;
+    QList<QPushButton*> buttons; // in order; the last is the back button
+
+private:
+    AppContext& app_;
+};
+
+// Opens a menu window of the tree by name, modally.
+void openMenu(AppContext& app, const std::string& name);
+
+// Runs one leaf: sets the data file and exercise number, checks the file, and
+// opens the window(s). Leaves whose window the program does not have yet tell
+// the pupil so.
+void openLeaf(AppContext& app, const MenuItem& item);
+
+} // namespace lingvaro

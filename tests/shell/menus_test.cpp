@@ -1,0 +1,129 @@
+// The whole menu tree, walked from its table: every leaf opens the right
+// window on the right file, and worksheet mode disables what it must.
+
+#include "engine/cp1252.h"
+#include "engine/engine.h"
+#include "shell/mainwindow.h"
+#include "shell/menus.h"
+#include "tests/engine/testsupport.h"
+#include "tests/ui/testplatform.h"
+#include "ui/context.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QtTest>
+#include <set>
+
+using namespace lingvaro;
+using namespace lingvaro::testing;
+
+namespace {
+
+struct Fixture {
+    TestPlatform platform;
+    Engine engine;
+    ScratchDir pc;
+    AppContext app{engine, platform};
+    Fixture()
+    {
+        engine.setPlatform(&platform, &platform, &platform);
+        engine.PcPath = pc.path().native();
+        engine.CdPath = qEnvironmentVariable("LINGVARO_STAGED_CONTENT").toStdString();
+        engine.BuildDataCatalogue();
+        engine.BuildPraiseCatalogue();
+        engine.ResetDrawState();
+    }
+};
+
+class MenusTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyLeafOpensItsWindowOnItsFile();
+    void menusInWorksheetMode();
+    void subjectButtonsOpenTheirMenus();
+};
+
+void MenusTest::everyLeafOpensItsWindowOnItsFile()
+{
+    Fixture f;
+    std::set<std::string> files;
+    int leaves = 0, opened = 0;
+    std::string seenFile;
+    int seenExercise = -1;
+    f.platform.onEveryOpen = [&](QDialog&) {
+        seenFile = f.engine.DataFileName;
+        seenExercise = f.engine.ExerciseNo;
+    };
+    for (const MenuDef& menu : menuTree()) {
+        for (const MenuItem& item : menu.items) {
+            if (item.dataFile)
+                QVERIFY2(files.insert(item.dataFile).second, item.dataFile); // no file used twice
+            if (const MenuDef* sub = findMenu(item.opens)) {
+                f.platform.openedWindows.clear();
+                openMenu(f.app, item.opens);
+                QCOMPARE(f.platform.openedWindows, QStringList{QString::fromLatin1(sub->name)});
+                continue;
+            }
+            ++leaves;
+            f.platform.messages.clear();
+            f.platform.openedWindows.clear();
+            seenFile.clear();
+            seenExercise = -1;
+            openLeaf(f.app, item);
+            const QString what = QString::fromUtf8(menu.name) + u' ' + QString::fromUtf8(item.caption);
+            if (item.dataFile)
+                QVERIFY2(f.engine.DataFileName == toCp1252(QString::fromUtf8(item.dataFile)), qPrintable(what));
+            const bool exists = windowRegistry().count(QString::fromLatin1(item.opens).section(u' ', 0, 0).toStdString());
+            if (!exists) {
+                QCOMPARE(f.platform.texts(), QStringList{"Denna övning finns inte ännu."});
+                QVERIFY(f.platform.openedWindows.isEmpty());
+                continue;
+            }
+            ++opened;
+            QVERIFY2(f.platform.messages.empty(), qPrintable(what + QStringLiteral(": ") + f.platform.texts().join(u'|')));
+            QCOMPARE(f.platform.openedWindows, QStringList{QString::fromLatin1(item.opens)});
+            const int expected = item.exerciseNo ? item.exerciseNo : Engine::GeProgramtal(seenFile);
+            QVERIFY2(seenExercise == expected, qPrintable(what));
+        }
+    }
+    QVERIFY(leaves > 150);
+    QCOMPARE(opened, 24); // 19 translation leaves, three pages, the map and the flag
+}
+
+void MenusTest::menusInWorksheetMode()
+{
+    Fixture f;
+    for (int mode : {0, 1}) {
+        f.engine.WorkMode = uint8_t(mode);
+        for (const MenuDef& menu : menuTree()) {
+            TMenu window(f.app, menu);
+            QCOMPARE(window.buttons.size(), qsizetype(menu.items.size() + 1));
+            QCOMPARE(window.buttons.last()->text(), QString::fromUtf8(menu.back));
+            QVERIFY(window.buttons.last()->isEnabled());
+            for (std::size_t i = 0; i < menu.items.size(); ++i)
+                QCOMPARE(window.buttons[qsizetype(i)]->isEnabled(), !(mode == 1 && menu.items[i].offInWorksheet));
+            QCOMPARE(window.Panel->palette().color(QPalette::Window), mode == 1 ? QColor(128, 0, 0) : QColor(0, 0, 128));
+        }
+    }
+    // The back button closes the menu.
+    TMenu window(f.app, *findMenu("TF5"));
+    window.show();
+    QTest::mouseClick(window.buttons.last(), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}
+
+void MenusTest::subjectButtonsOpenTheirMenus()
+{
+    Fixture f;
+    f.pc.write("PROGRAM/LINGVARO.INI", "[SETTINGS]\r\nSPAINPICTURES=0\r\n");
+    TForm1 main(f.app);
+    main.show();
+    for (QPushButton* b : {main.Button1, main.Button2, main.Button3, main.Button5, main.Button6})
+        QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(f.platform.openedWindows, QStringList({"TF1", "TF2", "TF3", "TF5", "TF6"}));
+}
+
+} // namespace
+
+QTEST_MAIN(MenusTest)
+#include "menus_test.moc"
