@@ -21,6 +21,16 @@
 #include <string_view>
 
 namespace lingvaro {
+namespace {
+
+// The name a printout gets (the PDF file offered in the print dialog): the
+// heading without its closing full stop, so the file is not named "...Lingvaro..pdf".
+QString documentName(bool withAnswers)
+{
+    return withAnswers ? QStringLiteral("Arbetsblad från Lingvaro, facit") : QStringLiteral("Arbetsblad från Lingvaro");
+}
+
+} // namespace
 
 namespace {
 
@@ -485,7 +495,7 @@ bool TUtskrift::SkrivutFraga()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(headingText(engine_.PrintWithAnswers));
+    printer.setDocName(documentName(engine_.PrintWithAnswers));
     if (!platform_.choosePrinter(printer, this))
         return false;
     // Where the printing system makes the copies itself, it gets one document.
@@ -511,7 +521,7 @@ bool TUtskrift::SkrivutEget()
     }
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(headingText(engine_.PrintWithAnswers));
+    printer.setDocName(documentName(engine_.PrintWithAnswers));
     return SkrivutEget(printer);
 }
 

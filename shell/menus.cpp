@@ -11,6 +11,7 @@
 
 #include <QPushButton>
 #include <QStringList>
+#include <string_view>
 
 namespace lingvaro {
 namespace {
@@ -72,8 +73,13 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
     ui::scaleBy(this, e.ScaleFactor);
     // The title label sits half a letter from the left, a letter narrower than the panel.
     TitleLabel->setGeometry(e.LetterWidth / 2, TitleLabel->y(), Panel->width() - e.LetterWidth, TitleLabel->height());
+    // Each submenu a little down and to the right of the one it came from, so
+    // the way back stays in sight.
     const QSize screen = app.platform.screenSize();
-    move((screen.width() - this->width()) / 2, (screen.height() - this->height()) / 2);
+    const int depth = int(std::string_view(def.name).size()) - 3; // "TF1" 0, "TF21" 1, "TF213" 2 ...
+    const int step = 3 * e.LetterWidth;
+    move((screen.width() - this->width()) / 2 + depth * step,
+         std::max(0, (screen.height() - this->height()) / 2 + depth * step));
 }
 
 void TMenu::buttonClicked(int index)

@@ -39,9 +39,12 @@ int runProgram(int argc, char* argv[], bool quitAfterFirstPaint)
     QApplication::setApplicationDisplayName(QStringLiteral("Lingvaro"));
 
     // Qt's own dialogs and buttons in Swedish.
+    // Debian ships the Swedish catalogue as "qt_sv" (older) or "qtbase_sv".
     QTranslator qtSwedish;
-    if (qtSwedish.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    if (qtSwedish.load(swedish, QStringLiteral("qtbase"), QStringLiteral("_"), translations)
+        || qtSwedish.load(swedish, QStringLiteral("qt"), QStringLiteral("_"), translations))
         QApplication::installTranslator(&qtSwedish);
 
     ui::Platform platform;

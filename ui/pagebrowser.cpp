@@ -14,6 +14,11 @@ PageBrowser::PageBrowser(QWidget* parent) : QTextBrowser(parent)
 {
     setOpenLinks(true);
     setOpenExternalLinks(false);
+    // Pages set their own emphasis; the window around may be in bold type.
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(11);
+    f.setBold(false);
+    setFont(f);
 }
 
 void PageBrowser::openPage(const std::filesystem::path& file)

@@ -145,7 +145,7 @@ ExerciseWindow::ExerciseWindow(AppContext& app) : QDialog(nullptr), app_(app), e
 
     BildPanelen = ui::makePanel(this, QColor(0, 0, 128));
     Image1 = new QLabel(BildPanelen);
-    Image1->setScaledContents(true);
+    Image1->setAlignment(Qt::AlignCenter);
     BildTextPanel = ui::makePanel(BildPanelen, QColor(255, 255, 225), 1);
     BildLabel = ui::makeLabel(BildTextPanel, {}, QStringLiteral("Arial"), 16, true, Qt::black);
 
@@ -294,6 +294,9 @@ void ExerciseWindow::buildWorksheetPanel()
         if (!app_.utskrift)
             return;
         app_.utskrift->showList(list);
+        const QSize screen = app_.platform.screenSize();
+        app_.utskrift->setGeometry(screen.width() / 2, screen.height() / 8, screen.width() / 2 - engine_.LetterWidth,
+                                   screen.height() * 5 / 8);
         app_.utskrift->show();
         app_.utskrift->raise();
     };
@@ -302,6 +305,8 @@ void ExerciseWindow::buildWorksheetPanel()
     connect(avbryt4, &QPushButton::clicked, this, [this] { showRow(ListFromMainRow ? SkrivutPanel1 : SkrivutValPanel); });
 
     printButtons = {skrivUt1, skrivUt2, seVal1, seVal2, rensaKnapp};
+    for (QPushButton* b : SkrivutHelaPanelen->findChildren<QPushButton*>())
+        b->installEventFilter(this);
 }
 
 void ExerciseWindow::showRow(QWidget* row)
@@ -1063,7 +1068,8 @@ void ExerciseWindow::Avslutning()
             BildTextPanel->raise();
             const QString name = QStringLiteral("\\BILD\\SPA%1.BMP").arg(e.PictureNo, 4, 10, QChar(u'0'));
             if (auto file = e.findContentFile(name)) {
-                Image1->setPixmap(ui::loadPicture(*file));
+                const QPixmap picture = ui::loadPicture(*file);
+                Image1->setPixmap(picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
                 Image1->show();
             }
         }
@@ -1251,6 +1257,14 @@ bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    if (event->type() == QEvent::KeyPress && SkrivutAntalPanel->isVisible()) {
+        // The buttons of the row would take the arrows to move the focus.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            chooseCount(key == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
     if (watched == LampShape && event->type() == QEvent::MouseButtonPress) {
         LampShapeMouseDown();
         return true;
@@ -1269,7 +1283,9 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* event)
     } else if (SkrivutAntalPanel->isVisible() && (key == Qt::Key_Up || key == Qt::Key_Down)) {
         chooseCount(key == Qt::Key_Up ? +1 : -1);
     } else if (key == Qt::Key_Escape) {
-        if (Panel1->isVisible())
+        if (RegelPanel->isVisible())
+            ClosePanel2KnappClick();
+        else if (Panel1->isVisible())
             Button3Click();
         else if (mode() == 1 && SkrivutPanel1->isVisible())
             TillMenynButton->click();

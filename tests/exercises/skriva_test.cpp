@@ -508,6 +508,12 @@ void SkrivaTest::worksheetModePicksForThePrintList()
     QCOMPARE(f.utskrift->ListBox1->item(0)->text(), QStringLiteral("1.  Rubrik"));
     QCOMPARE(f.utskrift->ListBox1->item(1)->text(), QStringLiteral("      Skriv på spanska:"));
     QCOMPARE(f.utskrift->ListBox2->count(), 1);
+    // The arrow keys drive the chooser while it shows, whichever button has the focus.
+    w.showRow(w.SkrivutAntalPanel);
+    QPushButton* klart = w.SkrivutAntalPanel->findChildren<QPushButton*>().first();
+    QTest::keyClick(klart, Qt::Key_Up);
+    QTest::keyClick(klart, Qt::Key_Up);
+    QCOMPARE(w.ChosenCount, 2);
     for (int i = 0; i < 200; ++i)
         w.chooseCount(+1);
     QCOMPARE(w.ChosenCount, 120);
