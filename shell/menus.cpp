@@ -9,6 +9,7 @@
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QStringList>
 #include <string_view>
@@ -47,7 +48,15 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
     setWindowFlag(Qt::FramelessWindowHint);
 
     const int count = int(def.items.size()) + 1;
-    const int width = ButtonWidth + 2 * Margin;
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(19);
+    font.setBold(true);
+    // Buttons are 255 pixels wide, wider where a caption would not fit.
+    int buttonWidth = ButtonWidth;
+    const QFontMetrics metrics(font);
+    for (const MenuItem& item : def.items)
+        buttonWidth = std::max(buttonWidth, metrics.horizontalAdvance(QString::fromUtf8(item.caption)) + 24);
+    const int width = buttonWidth + 2 * Margin;
     const int height = 56 + count * (ButtonHeight + 6) + Margin;
     resize(width, height);
     Panel = ui::makePanel(this, e.WorkMode == 1 ? QColor(128, 0, 0) : QColor(0, 0, 128), 3);
@@ -56,14 +65,11 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
     TitleLabel->setAlignment(Qt::AlignCenter);
     TitleLabel->setGeometry(0, 12, width, 32);
 
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(19);
-    font.setBold(true);
     for (int i = 0; i < count; ++i) {
         const bool back = i == count - 1;
         auto* b = new QPushButton(QString::fromUtf8(back ? def.back : def.items[std::size_t(i)].caption), Panel);
         b->setFont(font);
-        b->setGeometry(Margin, 56 + i * (ButtonHeight + 6), ButtonWidth, ButtonHeight);
+        b->setGeometry(Margin, 56 + i * (ButtonHeight + 6), buttonWidth, ButtonHeight);
         b->setAutoDefault(false);
         if (!back && e.WorkMode == 1 && def.items[std::size_t(i)].offInWorksheet)
             b->setEnabled(false);
@@ -76,10 +82,17 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
     // Each submenu a little down and to the right of the one it came from, so
     // the way back stays in sight.
     const QSize screen = app.platform.screenSize();
-    const int depth = int(std::string_view(def.name).size()) - 3; // "TF1" 0, "TF21" 1, "TF213" 2 ...
+    const int depth = openMenus_++;
     const int step = 3 * e.LetterWidth;
     move((screen.width() - this->width()) / 2 + depth * step,
          std::max(0, (screen.height() - this->height()) / 2 + depth * step));
+}
+
+int TMenu::openMenus_ = 0;
+
+TMenu::~TMenu()
+{
+    --openMenus_;
 }
 
 void TMenu::buttonClicked(int index)

@@ -16,6 +16,7 @@ class TMenu : public QDialog {
     Q_OBJECT
 public:
     TMenu(AppContext& app, const MenuDef& menu);
+    ~TMenu() override;
 
     // What a button does: a leaf opens its exercise, a submenu its window.
     void buttonClicked(int index);
@@ -27,6 +28,7 @@ public:
 
 private:
     AppContext& app_;
+    static int openMenus_; // how deep the stack of open menus is
 };
 
 // Opens a menu window of the tree by name, modally.
