@@ -12,6 +12,12 @@ class QPushButton;
 
 namespace lingvaro {
 
+// The exercise and information windows that exist, by class name (the same
+// names as availableWindows()). A window opener shows its window modally; it
+// returns false when the user cancelled (used where one window leads to the next).
+using WindowOpener = std::function<bool(AppContext&)>;
+const std::map<std::string, WindowOpener>& windowRegistry();
+
 class TMenu : public QDialog {
     Q_OBJECT
 public:

@@ -4,9 +4,9 @@
 // window that runs it. One table, so that a new exercise window plugs in with
 // one line in the window registry.
 
-#include <QString>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,10 +35,18 @@ struct MenuDef {
 const std::vector<MenuDef>& menuTree();
 const MenuDef* findMenu(const std::string& name);
 
-// The exercise and information windows that exist, by class name. A window
-// opener shows its window modally; it returns false when the user cancelled
-// (used where one window leads to the next).
-using WindowOpener = std::function<bool(AppContext&)>;
-const std::map<std::string, WindowOpener>& windowRegistry();
+// The exercise and information windows the program has so far; the others
+// answer "Denna övning finns inte ännu.".
+const std::set<std::string>& availableWindows();
+
+// The translation window: the exercises with a rules button, and the rule page
+// of an exercise number ("" when it has none).
+bool translationHasRulesButton(int exerciseNo);
+std::string translationRulePage(int exerciseNo);
+
+// Diagnosis items that run in a window the program has: item → window class.
+// Their test files are "SpDiNN.DAT", their practice files "SpOvn1NN.DAT".
+const std::map<int, std::string>& diagnosisItemWindows();
+
 
 } // namespace lingvaro

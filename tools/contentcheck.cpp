@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "engine/paths.h"
 #include "engine/textfile.h"
+#include "shell/menutree.h"
 
 #include <QRegularExpression>
 #include <set>
@@ -50,6 +51,81 @@ void checkDataFile(const fs::path& base, const std::string& name, bool praise, Q
         problems << QString("%1: har inga %2").arg(shown, praise ? u"berömmeningar"_qs : u"frågor"_qs);
 }
 
+// The rule pages named by the "£" fields of a data file's lines.
+std::vector<std::string> ownRulePages(const fs::path& file)
+{
+    std::vector<std::string> pages;
+    forEachLine(file, [&](std::string_view line) {
+        if (line.empty() || line[0] == ';' || line[0] == '$')
+            return true;
+        Engine e;
+        e.str_postarray(std::string(line));
+        for (int f = 3; f <= FieldCount && !e.AnswerFields[f].empty(); ++f)
+            if ((unsigned char)e.AnswerFields[f][0] == 0xA3)
+                pages.push_back(e.AnswerFields[f].substr(1) + ".htm");
+        return true;
+    });
+    return pages;
+}
+
+// What the windows the program has need from the installation.
+void checkWindowsNeeds(const fs::path& base, QStringList& problems)
+{
+    std::set<QString> reported;
+    auto need = [&](const QString& relative, const QString& why) {
+        if (!paths::exists(base, relative) && reported.insert(relative).second)
+            problems << QString("%1 saknas (%2)").arg(QString(relative).replace(u'\\', u'/').mid(1), why);
+    };
+    auto translationFile = [&](const std::string& name, const QString& why) {
+        const QString relative = QStringLiteral("\\DATA\\") + fromCp1252(name);
+        need(relative, why);
+        const int n = Engine::GeProgramtal(name);
+        const std::string page = translationRulePage(n);
+        if (!page.empty())
+            need(QStringLiteral("\\regler\\") + QString::fromStdString(page), why);
+        if (auto file = paths::find(base, relative))
+            for (const auto& own : ownRulePages(*file))
+                need(QStringLiteral("\\regler\\") + fromCp1252(own), fromCp1252(name));
+    };
+    const auto& windows = availableWindows();
+    for (const MenuDef& menu : menuTree()) {
+        for (const MenuItem& item : menu.items) {
+            const std::string opens = item.opens;
+            if (!windows.count(opens) || !item.dataFile)
+                continue;
+            const QString why = QString::fromUtf8(menu.title) + QStringLiteral(" / ") + QString::fromUtf8(item.caption);
+            const std::string name = toCp1252(QString::fromUtf8(item.dataFile));
+            if (opens == "TSKRIV")
+                translationFile(name, why);
+            else if (opens == "TVisaHtm")
+                need(QStringLiteral("\\data\\") + fromCp1252(name), why);
+            else
+                need(QStringLiteral("\\DATA\\") + fromCp1252(name), why);
+        }
+    }
+    if (windows.count("TKarta"))
+        need(u"\\BILD\\KARTA.BMP"_qs, u"Spaniens karta"_qs);
+    if (windows.count("TFlagga")) {
+        need(u"\\BILD\\FLAGGA.BMP"_qs, u"Spaniens flagga"_qs);
+        need(u"\\LJUD\\SPANIEN.WAV"_qs, u"Spaniens flagga"_qs);
+    }
+    need(u"\\data\\Lingvaro.htm"_qs, u"Manual"_qs);
+    need(u"\\regler\\Diagnos.htm"_qs, u"Diagnos"_qs);
+    for (const auto& [item, window] : diagnosisItemWindows()) {
+        const QString why = QString("diagnos %1").arg(item);
+        const std::string test = QString("SpDi%1.DAT").arg(item, 2, 10, QChar(u'0')).toStdString();
+        const std::string practice = QString("SpOvn%1.DAT").arg(100 + item).toStdString();
+        for (const std::string& name : {test, practice}) {
+            if (window == "TSKRIV")
+                translationFile(name, why);
+            else
+                need(QStringLiteral("\\DATA\\") + fromCp1252(name), why);
+            if (auto file = paths::find(base, QStringLiteral("\\DATA\\") + fromCp1252(name)))
+                checkDataFile(base, name, false, problems);
+        }
+    }
+}
+
 } // namespace
 
 QStringList checkInstallation(const fs::path& base)
@@ -93,6 +169,8 @@ QStringList checkInstallation(const fs::path& base)
         if (!paths::exists(base, "\\DATA\\" + praise))
             problems << QString("berömfilen %1 saknas").arg(praise);
     }
+
+    checkWindowsNeeds(base, problems);
 
     if (!paths::find(base, "\\BILD")) {
         problems << u"katalogen BILD saknas"_qs;
