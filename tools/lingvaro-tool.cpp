@@ -4,10 +4,12 @@
 //   lingvaro-tool show FILE [--json]          how the program reads a data file
 //   lingvaro-tool judge FILE N ANSWER [--kind K]
 //   lingvaro-tool check [BASEDIR]             problems of an installation
+//   lingvaro-tool diagnosis FILE              the diagnosis file as CSV for teachers
 //
 // Bad use prints one line on standard error and exits with status 2.
 
 #include "engine/cp1252.h"
+#include "engine/diagnosis.h"
 #include "engine/engine.h"
 #include "engine/textfile.h"
 #include "tools/contentcheck.h"
@@ -186,6 +188,63 @@ int check(const std::vector<std::string>& args)
     return problems.isEmpty() ? 0 : 1;
 }
 
+// One CSV field, quoted when it has to be (RFC 4180).
+QString csvField(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+int diagnosis(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        throw UsageError{"usage: lingvaro-tool diagnosis FILE"};
+    const fs::path file = args[0];
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec))
+        throw UsageError{"cannot read " + file.string()};
+    DiagnosisFile diagnosisFile(file.parent_path());
+    std::optional<std::vector<DiagnosisRecordData>> records;
+    if (file.filename() == "SPANDIAG.DIA") {
+        records = diagnosisFile.readAll();
+    } else {
+        // Any file of records, an archive too.
+        const auto bytes = readFileBytes(file);
+        if (bytes) {
+            records.emplace();
+            for (std::size_t i = 0; i + DiagnosisRecordData::Size <= bytes->size(); i += DiagnosisRecordData::Size)
+                records->push_back(
+                    DiagnosisRecordData::fromBytes(reinterpret_cast<const unsigned char*>(bytes->data()) + i));
+        }
+    }
+    if (!records)
+        throw UsageError{"cannot read " + file.string()};
+    QString o = QStringLiteral("name,item,area,result,status,tested\r\n");
+    for (const auto& r : *records) {
+        for (int item = 1; item <= DiagnosisItems; ++item) {
+            const int result = r.DiagnosisResults[item];
+            QString tested;
+            if (result > 0)
+                tested = QStringLiteral("%1-%2-%3 %4:%5")
+                             .arg(r.TestYear[item], 4, 10, QChar(u'0'))
+                             .arg(r.TestMonth[item], 2, 10, QChar(u'0'))
+                             .arg(r.TestDay[item], 2, 10, QChar(u'0'))
+                             .arg(r.TestHour[item], 2, 10, QChar(u'0'))
+                             .arg(r.TestMinute[item], 2, 10, QChar(u'0'));
+            o += QStringList{csvField(fromCp1252(r.PersonName)), QString::number(item),
+                             csvField(QString::fromUtf8(diagnosisItemName(item))), QString::number(result),
+                             diagnosisStatusText(r.DiagnosisStatus[item]), tested}
+                     .join(u',')
+                 + QStringLiteral("\r\n");
+        }
+    }
+    out(o);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -194,7 +253,7 @@ int main(int argc, char* argv[])
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
         if (args.empty())
-            throw UsageError{"usage: lingvaro-tool scramble|unscramble|show|judge|check ..."};
+            throw UsageError{"usage: lingvaro-tool scramble|unscramble|show|judge|check|diagnosis ..."};
         const std::string command = args.front();
         args.erase(args.begin());
         if ((command == "scramble" || command == "unscramble") && args.empty())
@@ -205,6 +264,8 @@ int main(int argc, char* argv[])
             return judge(args);
         if (command == "check")
             return check(args);
+        if (command == "diagnosis")
+            return diagnosis(args);
         throw UsageError{"unknown command: " + command};
     } catch (const UsageError& e) {
         std::cerr << "lingvaro-tool: " << e.text << '\n';

@@ -87,6 +87,11 @@ void MenusTest::everyLeafOpensItsWindowOnItsFile()
         }
     }
     QVERIFY(leaves > 150);
+    // The content check and the program agree on which windows exist.
+    std::set<std::string> registered;
+    for (const auto& [name, opener] : windowRegistry())
+        registered.insert(name);
+    QVERIFY(registered == availableWindows());
     QCOMPARE(opened, 24); // 19 translation leaves, three pages, the map and the flag
 }
 

@@ -1,5 +1,6 @@
 // lingvaro-tool as a script or a content author uses it.
 
+#include "engine/diagnosis.h"
 #include "tests/engine/testsupport.h"
 
 #include <QProcess>
@@ -121,6 +122,30 @@ TEST(Tool, CheckExitsWith1OnProblemsAnd0OnASoundInstallation)
     const ToolRun bad = tool({"check", path(dir.path())});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out.count('\n'), 1) << bad.out.toStdString();
+}
+
+TEST(Tool, DiagnosisAsCsvForTeachers)
+{
+    ScratchDir dir;
+    lingvaro::DiagnosisFile file(dir.path());
+    auto ana = lingvaro::freshRecord("Ana, \"Nena\" L\xf3pez");
+    lingvaro::storeResult(ana, 1, 14, QDateTime(QDate(2026, 12, 8), QTime(9, 5)));
+    ASSERT_EQ(file.save(ana), lingvaro::DiagnosisFile::Result::Saved);
+    ASSERT_EQ(file.save(lingvaro::freshRecord("Bo")), lingvaro::DiagnosisFile::Result::Saved);
+    const ToolRun r = tool({"diagnosis", path(file.file())});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QStringList lines = QString::fromUtf8(r.out).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + 2 * 41);
+    EXPECT_EQ(lines[0], QStringLiteral("name,item,area,result,status,tested"));
+    EXPECT_EQ(lines[1], QStringLiteral("\"Ana, \"\"Nena\"\" López\",1,Översätt till spanska 1,14,Testa,2026-12-08 09:05"));
+    EXPECT_EQ(lines[2], QStringLiteral("\"Ana, \"\"Nena\"\" López\",2,Översätt till spanska 2,0,Testa,"));
+    EXPECT_EQ(lines[42], QStringLiteral("Bo,1,Översätt till spanska 1,0,Börja,"));
+    EXPECT_EQ(lines[43], QStringLiteral("Bo,2,Översätt till spanska 2,0,Vänta,"));
+    EXPECT_TRUE(lines[52].startsWith(QStringLiteral("Bo,11,Pluralis av adjektiv,")));
+
+    const ToolRun missing = tool({"diagnosis", path(dir.path() / "none.DIA")});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_TRUE(missing.out.isEmpty());
 }
 
 } // namespace
