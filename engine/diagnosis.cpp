@@ -384,6 +384,8 @@ std::optional<std::string> TeacherPasswordFile::read(const fs::path& file)
 
 bool TeacherPasswordFile::write(const fs::path& file, const std::string& password)
 {
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
     unsigned char b[Size] = {};
     writeShortString(b, 26, Engine::kryptrad("L\xc4RARE"));
     writeShortString(b + 27, 26, Engine::kryptrad(password));

@@ -23,22 +23,6 @@ const char* diagnosisItemName(int item);
 // Status texts: 0 "Börja", 1 "Vänta", 2 "Testa", 3 "Öva".
 QString diagnosisStatusText(int status);
 
-// One learner's record, also the record of the diagnosis file. Read and written
-// field by field, little-endian, exactly as laid out on disk.
-struct DiagnosisRecordData {
-    static constexpr std::size_t Size = 668;
-
-    std::string PersonName; // string[26], code page 1252
-    std::string Password;   // string[10]
-    Table1<int32_t, DiagnosisItems> DiagnosisResults;
-    Table1<uint8_t, DiagnosisItems> DiagnosisStatus;
-    Table1<uint16_t, DiagnosisItems> TestYear, TestMonth, TestDay, TestHour, TestMinute;
-    std::array<uint8_t, 12> Reserved{}; // never read or set; written back as loaded
-
-    static DiagnosisRecordData fromBytes(const unsigned char* bytes);
-    void toBytes(unsigned char* bytes) const;
-};
-
 // The status an item should have from its result; sets the status of the item
 // it precedes (1→2, 2→3, 3→4, 5→6). Never writes the item's own status.
 uint8_t GeStatusTal(DiagnosisRecordData& record, int item);

@@ -7,7 +7,9 @@
 // the program's fixed bounds; slot 0 exists only so that indices read as they
 // are meant, and is never used.
 
+#include "engine/diagnosisrecord.h"
 #include "engine/platform.h"
+#include "engine/tables.h"
 
 #include <array>
 #include <cstdint>
@@ -19,34 +21,6 @@
 #include <vector>
 
 namespace lingvaro {
-
-template <class T, std::size_t N>
-class Table1 {
-public:
-    static constexpr std::size_t Size = N;
-    T& operator[](std::size_t i) { return items_[i <= N ? i : 0]; }
-    const T& operator[](std::size_t i) const { return items_[i <= N ? i : 0]; }
-    void fill(const T& v) { items_.fill(v); }
-
-private:
-    std::array<T, N + 1> items_{};
-};
-
-struct ErrorEntry {
-    int32_t question = 0; // 0 = free
-    int32_t slot = 0;
-};
-
-constexpr int CatalogueSlots = 290;   // slot 290 serves every unknown name
-constexpr int PraiseSlots = 20;
-constexpr int ErrorListSize = 400;
-constexpr int PoolSize = 1900;
-constexpr int MaxPictures = 50;
-constexpr int FieldCount = 10;
-constexpr int WordListSlots = 160;
-constexpr int WordErrorListSize = 200;
-constexpr int WordErrorSlots = 50;
-constexpr int DiagnosisItems = 41;
 
 // Answer codes of svarstest.
 constexpr uint16_t AnswerRight = 0;
@@ -195,13 +169,17 @@ public:
     bool TeacherPasswordMode = false; // the new password is the teacher's
     bool PasswordChanged = false;
     std::string TeacherPassword;
-    std::string Password; // the logged-in learner's, string[10]
 
     // Diagnosis and names
     int DiagnosisItem = 0;
     int PracticeRound = 0; // diagnosis practice series done; 5 marks an item just passed
-    Table1<int32_t, DiagnosisItems> DiagnosisResults;
-    std::string PersonName; // string[26]
+    bool ProtocolChanged = false;    // a result is stored and not yet saved
+    int ProtocolRow = 1;             // the protocol row last chosen
+    bool DiagnosisDirTested = false; // the diagnosis folder is checked once a run
+    DiagnosisRecordData DiagnosisRecord; // the logged-in learner's record
+    std::string& PersonName = DiagnosisRecord.PersonName;                  // string[26]
+    std::string& Password = DiagnosisRecord.Password;                      // string[10]
+    Table1<int32_t, DiagnosisItems>& DiagnosisResults = DiagnosisRecord.DiagnosisResults;
     std::string PupilName, PlayerName2, PlayerName3;
 
     // Vocabulary quiz tables that outlive its window

@@ -1,10 +1,92 @@
 #include "results/diagut.h"
 
+#include "engine/cp1252.h"
+#include "engine/engine.h"
+#include "ui/context.h"
+#include "ui/platform.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <cmath>
+
 namespace lingvaro {
+namespace {
+
+int roundEven(double v) { return int(std::nearbyint(v)); }
+
+} // namespace
 
 TDiagutform::TDiagutform(AppContext& app) : QWidget(nullptr), app_(app)
 {
     setWindowTitle(QStringLiteral("Diagnosprotokoll"));
+}
+
+int TDiagutform::XmmTillPixel(double mm, QSize page) { return roundEven(page.width() / 210.0 * mm); }
+int TDiagutform::YmmTillPixel(double mm, QSize page) { return roundEven(page.height() / 297.0 * mm); }
+int TDiagutform::PixelTillXmm(int px, QSize page) { return std::abs(roundEven(210.0 / page.width() * px)); }
+int TDiagutform::YPixelTillmm(int px, QSize page) { return std::abs(roundEven(297.0 / page.height() * px)); }
+int TDiagutform::ProcentTillPixel(int p, QSize page)
+{
+    return std::abs(roundEven(p * (page.width() * 0.857142857142857) / 100.0));
+}
+
+bool TDiagutform::SkrivutDiaggen()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Diagnosprotokoll ") + fromCp1252(app_.engine.PersonName));
+    if (!app_.platform.choosePrinter(printer, nullptr))
+        return false;
+    SkrivutDiaggen(printer);
+    return true;
+}
+
+void TDiagutform::SkrivutDiaggen(QPrinter& printer)
+{
+    printer.setFullPage(true);
+    QPainter p;
+    if (!p.begin(&printer)) {
+        app_.engine.warn(QStringLiteral("Utskriften kunde inte startas."));
+        return;
+    }
+    const QSize page(p.device()->width(), p.device()->height());
+    auto X = [&](double mm) { return XmmTillPixel(mm, page); };
+    auto Y = [&](double mm) { return YmmTillPixel(mm, page); };
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    const QFontMetrics metrics(font, &printer);
+    // Text is placed by its top, as on the page's canvas.
+    auto text = [&](int x, int y, const QString& s) { p.drawText(x, y + metrics.ascent(), s); };
+
+    double y = 2;
+    text(X(20), Y(y + 2), QStringLiteral("Diagnosprotokoll från Lingvaro för ") + fromCp1252(app_.engine.PersonName)
+                              + QStringLiteral("."));
+    y += 10;
+    auto rowText = text;
+    const int L = X(15), Rt = X(195);
+    const int rows = int(StringGrid1.size());
+    for (int r = 0; r < rows; ++r) {
+        const QStringList& row = StringGrid1[std::size_t(r)];
+        const int top = Y(y), bottom = Y(y + 8);
+        p.drawLine(L - 1, top, L - 1, bottom);
+        p.drawLine(L - 1, top, Rt + 1, top);
+        for (int k = 1; k <= 4; ++k) {
+            const int xk = L + ProcentTillPixel(PrintColumnPercent[std::size_t(k - 1)], page);
+            p.drawLine(xk - 1, top, xk - 1, bottom);
+        }
+        p.drawLine(Rt + 1, top, Rt + 1, bottom);
+        p.drawLine(L - 1, top + 3, Rt + 1, top + 3);
+        for (int k = 0; k <= 4 && k < row.size(); ++k) {
+            const int x = k == 0 ? L : L + ProcentTillPixel(PrintColumnPercent[std::size_t(k - 1)], page);
+            const double dy = (r == rows - 1 && (k == 1 || k == 2)) ? 3 : 2;
+            rowText(x, Y(y + dy), row[k]);
+        }
+        y += 6;
+    }
+    p.drawLine(L - 1, Y(y + 2), Rt + 1, Y(y + 2));
+    p.end();
 }
 
 } // namespace lingvaro

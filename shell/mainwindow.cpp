@@ -3,6 +3,7 @@
 #include "engine/cp1252.h"
 #include "engine/engine.h"
 #include "engine/paths.h"
+#include "results/diagu.h"
 #include "results/skrivut.h"
 #include "shell/menus.h"
 #include "shell/omveka.h"
@@ -350,6 +351,13 @@ void TForm1::openSubjectMenu(int button)
     case 6: openMenu(app_, "TF6"); break;
     default: break;
     }
+}
+
+void TForm1::openDiagnosis()
+{
+    ui::showModal<TDiag>(app_.platform, app_);
+    if (app_.engine.WorkMode != 1)
+        app_.engine.WorkMode = 0;
 }
 
 void TForm1::Button1Click() { subjectButton(1); }

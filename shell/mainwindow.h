@@ -62,7 +62,7 @@ public:
 
     // A subject button's menu, and the diagnosis.
     void openSubjectMenu(int button);
-    virtual void openDiagnosis() {}
+    void openDiagnosis();
 
     bool diagnosisCancelled = false;
 

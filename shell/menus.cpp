@@ -108,6 +108,20 @@ void TMenu::buttonClicked(int index)
         openLeaf(app_, item);
 }
 
+void connectExerciseWindows(AppContext& app)
+{
+    app.openExerciseWindow = [&app](const std::string& windowClass) {
+        const auto& registry = windowRegistry();
+        const auto it = registry.find(windowClass);
+        if (it == registry.end()) {
+            app.engine.inform(QStringLiteral("Denna övning finns inte ännu."));
+            return false;
+        }
+        it->second(app);
+        return true;
+    };
+}
+
 void openMenu(AppContext& app, const std::string& name)
 {
     if (const MenuDef* def = findMenu(name))

@@ -37,6 +37,9 @@ private:
     static int openMenus_; // how deep the stack of open menus is
 };
 
+// Lets the diagnosis open the exercise windows the program has.
+void connectExerciseWindows(AppContext& app);
+
 // Opens a menu window of the tree by name, modally.
 void openMenu(AppContext& app, const std::string& name);
 

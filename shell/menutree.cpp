@@ -1,5 +1,7 @@
 #include "shell/menutree.h"
 
+#include <iterator>
+
 namespace lingvaro {
 
 const std::vector<MenuDef>& menuTree()
@@ -356,12 +358,27 @@ std::string translationRulePage(int n)
     }
 }
 
+std::string diagnosisItemWindowClass(int item)
+{
+    static const char* const windows[] = {
+        "TSKRIV",    "TSKRIV",    "TSKRIV",    "TSKRIV",    "TSKRIV",    "TSKRIV",    "TFLERBAR",  "TSKRIV",
+        "TFLERBAR",  "TFLERBAR",  "TSKRIV",    "TSkrivinf", "TSkrivinf", "TSKRIV",    "TKlockan",  "TSKRIV",
+        "TSkrivinf", "TSkrivinf", "TSkrivinf", "TSkrivinf", "TSkrivinf", "TSKRIV",    "TSKRIV",    "TSkrivinf",
+        "TSkrivinf", "TSKRIV",    "TSKRIV",    "TFLERBAR",  "TSkrivinf", "TSkrivinf", "TSkrivinf", "TSkrivinf",
+        "TSkrivinf", "TSkrivinf", "TSkrivinf", "TDiktam",   "TDiktam",   "TDiktam",   "TPassAkt",  "TSKRIV",
+        "Tskriv2",
+    };
+    static_assert(std::size(windows) == 41);
+    return item >= 1 && item <= 41 ? windows[item - 1] : std::string();
+}
+
 const std::map<int, std::string>& diagnosisItemWindows()
 {
     static const std::map<int, std::string> items = [] {
         std::map<int, std::string> m;
-        for (int item : {1, 2, 3, 4, 5, 6, 8, 11, 14, 16, 22, 23, 26, 27, 40})
-            m[item] = "TSKRIV";
+        for (int item = 1; item <= 41; ++item)
+            if (availableWindows().count(diagnosisItemWindowClass(item)))
+                m[item] = diagnosisItemWindowClass(item);
         return m;
     }();
     return items;

@@ -44,6 +44,9 @@ const std::set<std::string>& availableWindows();
 bool translationHasRulesButton(int exerciseNo);
 std::string translationRulePage(int exerciseNo);
 
+// The window that runs a diagnosis item's test and practice (items 1..41).
+std::string diagnosisItemWindowClass(int item);
+
 // Diagnosis items that run in a window the program has: item → window class.
 // Their test files are "SpDiNN.DAT", their practice files "SpOvn1NN.DAT".
 const std::map<int, std::string>& diagnosisItemWindows();

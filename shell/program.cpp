@@ -4,6 +4,7 @@
 #include "results/diagut.h"
 #include "results/skrivut.h"
 #include "shell/mainwindow.h"
+#include "shell/menus.h"
 #include "ui/context.h"
 #include "ui/platform.h"
 
@@ -59,6 +60,7 @@ int runProgram(int argc, char* argv[], bool quitAfterFirstPaint)
     TUtskrift utskrift(context);
     context.diagutform = &diagutform;
     context.utskrift = &utskrift;
+    connectExerciseWindows(context);
 
     FirstPaintWatcher watcher;
     if (quitAfterFirstPaint)

@@ -128,7 +128,7 @@ void checkWindowsNeeds(const fs::path& base, QStringList& problems)
 
 } // namespace
 
-QStringList checkInstallation(const fs::path& base)
+QStringList checkInstallation(const fs::path& base, bool windowNeeds)
 {
     QStringList problems;
     if (!paths::find(base, "\\DATA")) {
@@ -170,7 +170,8 @@ QStringList checkInstallation(const fs::path& base)
             problems << QString("berömfilen %1 saknas").arg(praise);
     }
 
-    checkWindowsNeeds(base, problems);
+    if (windowNeeds)
+        checkWindowsNeeds(base, problems);
 
     if (!paths::find(base, "\\BILD")) {
         problems << u"katalogen BILD saknas"_qs;

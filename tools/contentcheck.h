@@ -8,7 +8,8 @@
 namespace lingvaro {
 
 // One line per problem, in a stable order; empty when the installation is sound.
-QStringList checkInstallation(const std::filesystem::path& base);
+// With windowNeeds, also every file that a window the program has needs.
+QStringList checkInstallation(const std::filesystem::path& base, bool windowNeeds = true);
 
 // A plain line is text when it holds no control characters and no byte the
 // code page leaves undefined.

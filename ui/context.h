@@ -2,6 +2,9 @@
 // What every window is handed when it is created: the engine with the program's
 // state, the platform layer, and the two long-lived print windows.
 
+#include <functional>
+#include <string>
+
 namespace lingvaro {
 class Engine;
 class TUtskrift;
@@ -30,6 +33,9 @@ struct AppContext {
     TUtskrift* utskrift = nullptr;     // the worksheet printer, made at start
     TDiagutform* diagutform = nullptr; // the diagnosis print form, made at start
     DiagnosisHost* diagnosis = nullptr; // the open diagnosis protocol, if any
+    // Opens an exercise window by class name ("TSKRIV"); false when the program
+    // does not have it. Set by the program, which knows its windows.
+    std::function<bool(const std::string& windowClass)> openExerciseWindow;
 };
 
 } // namespace lingvaro

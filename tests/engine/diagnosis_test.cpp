@@ -209,7 +209,8 @@ TEST(TeacherPassword, CreatedWithTheFirstPasswordAndReadBack)
     EXPECT_EQ(Engine::dekryptrad(bytes.substr(1, std::size_t(bytes[0]))), "L\xc4RARE");
     ASSERT_TRUE(TeacherPasswordFile::write(file, "granbarr"));
     EXPECT_EQ(TeacherPasswordFile::read(file), std::string("granbarr"));
-    EXPECT_FALSE(TeacherPasswordFile::read(dir.path() / "missing" / "SPA45444.DOT"));
+    EXPECT_EQ(TeacherPasswordFile::read(dir.path() / "DATA" / "SPA45444.DOT"), std::string("TALLBARK"));
+    EXPECT_FALSE(TeacherPasswordFile::read("/proc/no-such-place/SPA45444.DOT"));
 }
 
 } // namespace

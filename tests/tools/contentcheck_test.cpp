@@ -26,7 +26,7 @@ TEST(ContentCheck, FindsEveryKindOfProblem)
     dir.write("BILD/spa0002.bmp", "x");
     dir.write("BILD/SPA0004.BMP", "x");
 
-    const QStringList problems = checkInstallation(dir.path());
+    const QStringList problems = checkInstallation(dir.path(), false);
     EXPECT_EQ(problems,
               QStringList({"SPA1.DAT: har inga frågor", "SPA2.DAT rad 2: blir inte text när den avkodas",
                            "SPA4.DAT: saknas", "berömfilen SpOM9007.LOV saknas",
@@ -37,6 +37,21 @@ TEST(ContentCheck, WithoutDataThereIsNothingElseToCheck)
 {
     ScratchDir dir;
     EXPECT_EQ(checkInstallation(dir.path()), QStringList{"katalogen DATA saknas"});
+}
+
+TEST(ContentCheck, KnowsWhatTheWindowsNeed)
+{
+    ScratchDir dir;
+    dir.write("DATA/Spa52300.DAT", crlf({"libro#libros#\xa3R99999"}));
+    const QStringList problems = checkInstallation(dir.path());
+    EXPECT_TRUE(problems.contains("regler/R22200.htm saknas (Substantiv / Plural)")) << problems.join('\n').toStdString();
+    EXPECT_TRUE(problems.contains("regler/R99999.htm saknas (Spa52300.DAT)"));
+    EXPECT_TRUE(problems.contains("DATA/Spa52500.DAT saknas (Substantiv / Genitiv)"));
+    EXPECT_TRUE(problems.contains("BILD/KARTA.BMP saknas (Spaniens karta)"));
+    EXPECT_TRUE(problems.contains("LJUD/SPANIEN.WAV saknas (Spaniens flagga)"));
+    EXPECT_TRUE(problems.contains("DATA/SpDi01.DAT saknas (diagnos 1)"));
+    EXPECT_TRUE(problems.contains("data/Spa54700.Htm saknas (Räkneord / Trick 1)"));
+    EXPECT_FALSE(problems.contains("DATA/Spa52300.DAT saknas (Substantiv / Plural)"));
 }
 
 TEST(ContentCheck, PlainText)
