@@ -68,13 +68,22 @@ Tdiaprot::Tdiaprot(AppContext& app) : QDialog(nullptr), app_(app), previousHost_
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setGeometry(0, TitleLabel->geometry().bottom() + 4, screen.width(),
                              ButtonBar->y() - TitleLabel->geometry().bottom() - 8);
-    const int rowHeight = std::max(14, StringGrid1->height() / 43);
+    // All 43 rows on the screen at once, in a type that fits them.
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int rowHeight = std::max(12, (StringGrid1->height() - 4) / 43);
+    QFont gridFont(QStringLiteral("Arial"));
+    gridFont.setPixelSize(std::max(9, rowHeight * 7 / 10));
+    StringGrid1->setFont(gridFont);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(8);
     StringGrid1->verticalHeader()->setDefaultSectionSize(rowHeight);
-    const int W = QFontMetrics(StringGrid1->font()).horizontalAdvance(TimeTemplate);
-    StringGrid1->setColumnWidth(0, 3 * e.LetterWidth);
+    const QFontMetrics gridMetrics(gridFont);
+    const int W = gridMetrics.horizontalAdvance(TimeTemplate);
+    const int numberWidth = std::max(3 * int(e.LetterWidth), gridMetrics.horizontalAdvance(QStringLiteral("  41  ")));
+    StringGrid1->setColumnWidth(0, numberWidth);
     for (int c = 2; c <= 4; ++c)
         StringGrid1->setColumnWidth(c, W);
-    StringGrid1->setColumnWidth(1, screen.width() - 3 * e.LetterWidth - 3 * W - 4);
+    StringGrid1->setColumnWidth(1, screen.width() - numberWidth - 3 * W - 2 * StringGrid1->frameWidth());
     const QStringList header = {QStringLiteral("  Nr"), QStringLiteral("                  Område"),
                                 QStringLiteral("    Resultat"), QStringLiteral("    Tidpunkt"), QStringLiteral("    Status")};
     for (int c = 0; c < 5; ++c)
