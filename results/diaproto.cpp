@@ -82,8 +82,8 @@ Tdiaprot::Tdiaprot(AppContext& app) : QDialog(nullptr), app_(app), previousHost_
     const int numberWidth = std::max(3 * int(e.LetterWidth), gridMetrics.horizontalAdvance(QStringLiteral("  41  ")));
     StringGrid1->setColumnWidth(0, numberWidth);
     for (int c = 2; c <= 4; ++c)
-        StringGrid1->setColumnWidth(c, W);
-    StringGrid1->setColumnWidth(1, screen.width() - numberWidth - 3 * W - 2 * StringGrid1->frameWidth());
+        StringGrid1->setColumnWidth(c, W + 2 * e.LetterWidth);
+    StringGrid1->setColumnWidth(1, screen.width() - numberWidth - 3 * (W + 2 * e.LetterWidth) - 2 * StringGrid1->frameWidth());
     const QStringList header = {QStringLiteral("  Nr"), QStringLiteral("                  Område"),
                                 QStringLiteral("    Resultat"), QStringLiteral("    Tidpunkt"), QStringLiteral("    Status")};
     for (int c = 0; c < 5; ++c)

@@ -71,6 +71,7 @@ QString shown(const std::string& cp1252) { return fromCp1252(cp1252); }
 ExerciseWindow::ExerciseWindow(AppContext& app) : QDialog(nullptr), app_(app), engine_(app.engine)
 {
     setWindowFlag(Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::StrongFocus);
     setFont(arial(16));
     setAutoFillBackground(true);
     const QSize screen = app_.platform.screenSize();
@@ -671,6 +672,9 @@ void ExerciseWindow::answerEntered()
 {
     Engine& e = engine_;
     Edit1->setEnabled(false);
+    // The window itself takes the keys now, so Space can end the answer display
+    // (a button given the focus would take Space as a click).
+    setFocus();
     const uint16_t r = e.svarstest(correctAnswer(), toCp1252(Edit1->text()), 3);
     if (r != AnswerRight) {
         regelknapp->setEnabled(false);
