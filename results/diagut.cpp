@@ -66,6 +66,17 @@ void TDiagutform::SkrivutDiaggen(QPrinter& printer)
     y += 10;
     auto rowText = text;
     const int L = X(15), Rt = X(195);
+    // The columns are laid out for the type on paper: widths taken from the
+    // screen would let the 12-point texts run into each other.
+    {
+        const double table = Rt - L;
+        const int p0 = int(std::ceil((metrics.horizontalAdvance(QStringLiteral("  41")) + X(2)) / table * 100));
+        const int q = int(std::ceil((metrics.horizontalAdvance(QStringLiteral("  970523 24:55")) + X(2)) / table * 100));
+        const int qResult = int(std::ceil((metrics.horizontalAdvance(QStringLiteral("    Resultat")) + X(2)) / table * 100));
+        const int qStatus = int(std::ceil((metrics.horizontalAdvance(QStringLiteral("    Status")) + X(2)) / table * 100));
+        const int p1 = 100 - p0 - qResult - q - qStatus;
+        PrintColumnPercent = {p0, p0 + p1, p0 + p1 + qResult, p0 + p1 + qResult + q};
+    }
     const int rows = int(StringGrid1.size());
     for (int r = 0; r < rows; ++r) {
         const QStringList& row = StringGrid1[std::size_t(r)];
@@ -81,6 +92,13 @@ void TDiagutform::SkrivutDiaggen(QPrinter& printer)
         for (int k = 0; k <= 4 && k < row.size(); ++k) {
             const int x = k == 0 ? L : L + ProcentTillPixel(PrintColumnPercent[std::size_t(k - 1)], page);
             const double dy = (r == rows - 1 && (k == 1 || k == 2)) ? 3 : 2;
+            if (r == rows - 1 && k == 1) {
+                // "Summa" stands at the right of its column, beside the sum.
+                const QString label = row[k].trimmed();
+                const int columnEnd = L + ProcentTillPixel(PrintColumnPercent[1], page) - X(2);
+                rowText(columnEnd - metrics.horizontalAdvance(label), Y(y + dy), label);
+                continue;
+            }
             rowText(x, Y(y + dy), row[k]);
         }
         y += 6;
