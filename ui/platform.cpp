@@ -10,6 +10,7 @@
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QScreen>
 #include <QSoundEffect>
@@ -39,9 +40,16 @@ void Platform::show(Kind kind, const QString& text)
 
 bool Platform::askYesNo(const QString& text)
 {
-    return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationDisplayName(), text,
-                                 QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    // The buttons are named here: Qt's own Swedish catalogue on Debian 12 does
+    // not cover them.
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nej"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 int Platform::textWidth(const QString& text, const FontSpec& wanted)
