@@ -65,19 +65,10 @@ bool Engine::BuildDataCatalogue()
         return true;
     }
 
-    std::filesystem::path base = PcPath;
-    if (!paths::find(base, "\\DATA")) {
-        base = CdPath;
-        if (!paths::find(base, "\\DATA")) {
-            warn("Kan inte hitta katalogen " + paths::display(CdPath, "\\DATA"));
-            return false;
-        }
-    }
-    std::vector<std::string> names;
-    for (const auto& entry : paths::list(base, "\\DATA", "SP*.DAT"))
-        names.push_back(toCp1252(paths::entryName(entry)));
-    std::sort(names.begin(), names.end());
-    for (const auto& name : names) {
+    const auto names = scanData("SP*.DAT");
+    if (!names)
+        return false;
+    for (const auto& name : *names) {
         if (DataFileCount >= CatalogueSlots)
             break;
         DataFileCatalogue[++DataFileCount] = cut(name, NameLength);
@@ -85,23 +76,32 @@ bool Engine::BuildDataCatalogue()
     return true;
 }
 
-void Engine::BuildPraiseCatalogue()
+std::optional<std::vector<std::string>> Engine::scanData(const QString& pattern)
 {
-    if (PraiseFileCount != 0)
-        return;
+    // PcPath's DATA folder, else CdPath's; the names sorted by byte value.
     std::filesystem::path base = PcPath;
     if (!paths::find(base, "\\DATA")) {
         base = CdPath;
         if (!paths::find(base, "\\DATA")) {
             warn("Kan inte hitta katalogen " + paths::display(CdPath, "\\DATA"));
-            return;
+            return std::nullopt;
         }
     }
     std::vector<std::string> names;
-    for (const auto& entry : paths::list(base, "\\DATA", "SpOM*.LOV"))
+    for (const auto& entry : paths::list(base, "\\DATA", pattern))
         names.push_back(toCp1252(paths::entryName(entry)));
     std::sort(names.begin(), names.end());
-    for (const auto& name : names) {
+    return names;
+}
+
+void Engine::BuildPraiseCatalogue()
+{
+    if (PraiseFileCount != 0)
+        return;
+    const auto names = scanData("SpOM*.LOV");
+    if (!names)
+        return;
+    for (const auto& name : *names) {
         if (PraiseFileCount >= PraiseSlots)
             break;
         PraiseFileCatalogue[++PraiseFileCount] = cut(name, NameLength);

@@ -261,6 +261,8 @@ DiagnosisFile::DiagnosisFile(fs::path directory) : directory_(std::move(director
 
 fs::path DiagnosisFile::file() const { return directory_ / "SPANDIAG.DIA"; }
 fs::path DiagnosisFile::scratchFile() const { return directory_ / "Slask.DI2"; }
+// Every writer holds this lock beside the file, also on other computers sharing the folder.
+QString DiagnosisFile::lockFile() const { return QString::fromStdString((directory_ / "SPANDIAG.DIA.lock").native()); }
 
 std::optional<std::vector<DiagnosisRecordData>> DiagnosisFile::readAll() const
 {
@@ -308,7 +310,7 @@ DiagnosisFile::Result DiagnosisFile::rewrite(const std::vector<DiagnosisRecordDa
 
 DiagnosisFile::Result DiagnosisFile::save(const DiagnosisRecordData& record, bool keepTruncated)
 {
-    QLockFile lock(QString::fromStdString((directory_ / "SPANDIAG.DIA.lock").native()));
+    QLockFile lock(lockFile());
     if (!lock.tryLock(lockWaitMs))
         return Result::Locked;
     std::vector<DiagnosisRecordData> records;
@@ -328,7 +330,7 @@ DiagnosisFile::Result DiagnosisFile::save(const DiagnosisRecordData& record, boo
 
 DiagnosisFile::Result DiagnosisFile::remove(const std::string& exactName, bool keepTruncated)
 {
-    QLockFile lock(QString::fromStdString((directory_ / "SPANDIAG.DIA.lock").native()));
+    QLockFile lock(lockFile());
     if (!lock.tryLock(lockWaitMs))
         return Result::Locked;
     auto existing = readAll();
@@ -343,7 +345,7 @@ DiagnosisFile::Result DiagnosisFile::remove(const std::string& exactName, bool k
 
 std::optional<fs::path> DiagnosisFile::archive(const QDateTime& when)
 {
-    QLockFile lock(QString::fromStdString((directory_ / "SPANDIAG.DIA.lock").native()));
+    QLockFile lock(lockFile());
     if (!lock.tryLock(lockWaitMs))
         return std::nullopt;
     std::error_code ec;

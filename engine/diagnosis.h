@@ -44,6 +44,7 @@ public:
 
     std::filesystem::path file() const;
     std::filesystem::path scratchFile() const; // "Slask.DI2"
+    QString lockFile() const;
 
     // Every whole record in file order; a cut-off record at the end is left out
     // (and noted in truncatedBytes), never taken for a learner.

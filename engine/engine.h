@@ -209,6 +209,7 @@ public:
     std::optional<std::filesystem::path> findContentFile(const QString& relative) const;
 private:
     void readHeaderLine(const std::string& line, int& headingSlot);
+    std::optional<std::vector<std::string>> scanData(const QString& pattern);
     int usedErrorEntries() const;
     int drawFromPool(int counter, int limit, int32_t& advancing);
 

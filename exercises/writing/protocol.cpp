@@ -773,10 +773,17 @@ void ExerciseWindow::escapePressed()
         closeWindow();
         return;
     }
+    showButtonPanel();
+}
+
+void ExerciseWindow::showButtonPanel()
+{
+    // "Corrige las faltas" is offered (and focused) only while the file has
+    // stored wrong answers.
     Panel1->show();
     Panel1->raise();
     if (mode() == 0 || mode() >= 3) {
-        const bool stored = e.ErrorCounts[e.CatalogueIndex] >= 1;
+        const bool stored = engine_.ErrorCounts[engine_.CatalogueIndex] >= 1;
         Button1->setEnabled(stored);
         (stored ? Button1 : Button2)->setFocus();
     }
@@ -1101,13 +1108,7 @@ void ExerciseWindow::Avslutning()
                        shown(e.LovordMen(e.AnswerFields[3])));
         }
     }
-    Panel1->show();
-    Panel1->raise();
-    if (mode() == 0 || mode() >= 3) {
-        const bool stored = e.ErrorCounts[e.CatalogueIndex] >= 1;
-        Button1->setEnabled(stored);
-        (stored ? Button1 : Button2)->setFocus();
-    }
+    showButtonPanel();
 }
 
 void ExerciseWindow::RitaLovord(const QString& t1, const QString& t2, const QString& t3)

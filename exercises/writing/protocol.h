@@ -179,6 +179,7 @@ protected:
     void lampControls();
     void focusEdit();
     void starStep(bool wrong);
+    void showButtonPanel();
     void passPractice();
     void closeWindow();
 
