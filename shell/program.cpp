@@ -7,6 +7,7 @@
 #include "shell/menus.h"
 #include "ui/context.h"
 #include "ui/platform.h"
+#include "ui/swedish.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -44,6 +45,10 @@ int runProgram(int argc, char* argv[], bool quitAfterFirstPaint)
     QTranslator qtSwedish;
     const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    // The program's own Swedish for what that catalogue leaves in English; the
+    // translator installed last is asked first, so this one goes in first.
+    ui::SwedishFallback fallback;
+    QApplication::installTranslator(&fallback);
     if (qtSwedish.load(swedish, QStringLiteral("qtbase"), QStringLiteral("_"), translations)
         || qtSwedish.load(swedish, QStringLiteral("qt"), QStringLiteral("_"), translations))
         QApplication::installTranslator(&qtSwedish);
