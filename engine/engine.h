@@ -8,7 +8,7 @@
 // are meant, and is never used.
 
 #include "engine/diagnosisrecord.h"
-#include "engine/platform.h"
+#include "engine/ports.h"
 #include "engine/tables.h"
 
 #include <array>

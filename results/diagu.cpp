@@ -5,7 +5,7 @@
 #include "engine/engine.h"
 #include "engine/paths.h"
 #include "results/diaproto.h"
-#include "shell/settings.h"
+#include "dialogs/stallin.h"
 #include "ui/context.h"
 #include "ui/pagebrowser.h"
 #include "ui/platform.h"

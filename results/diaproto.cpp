@@ -4,8 +4,8 @@
 #include "engine/diagnosis.h"
 #include "engine/engine.h"
 #include "results/diagut.h"
-#include "shell/menutree.h"
-#include "shell/settings.h"
+#include "contentmap/menutree.h"
+#include "dialogs/stallin.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 

@@ -2,7 +2,7 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
-#include "exercises/writing/skriva.h"
+#include "exercises/translation/skriva.h"
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"

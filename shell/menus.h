@@ -2,7 +2,7 @@
 // The menu windows: one window class for every menu of the tree, told apart by
 // the menu's name ("TF21"), which is also the window's object name.
 
-#include "shell/menutree.h"
+#include "contentmap/menutree.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 #include "engine/engine.h"
 #include "engine/paths.h"
 #include "engine/textfile.h"
-#include "shell/menutree.h"
+#include "contentmap/menutree.h"
 
 #include <QRegularExpression>
 #include <set>

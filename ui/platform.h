@@ -3,7 +3,7 @@
 // Every modal window and message box goes through a Platform, so that tests can
 // replace it, open any window without blocking and answer what it opens in turn.
 
-#include "engine/platform.h"
+#include "engine/ports.h"
 
 #include <QSize>
 #include <QString>

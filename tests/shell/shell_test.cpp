@@ -5,7 +5,7 @@
 #include "results/skrivut.h"
 #include "shell/mainwindow.h"
 #include "shell/omveka.h"
-#include "shell/settings.h"
+#include "dialogs/stallin.h"
 #include "shell/visahtm.h"
 #include "tests/engine/testsupport.h"
 #include "tests/ui/testplatform.h"

@@ -1,4 +1,4 @@
-#include "shell/menutree.h"
+#include "contentmap/menutree.h"
 
 #include <iterator>
 

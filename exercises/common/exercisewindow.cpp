@@ -1,11 +1,11 @@
-#include "exercises/writing/protocol.h"
+#include "exercises/common/exercisewindow.h"
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
 #include "engine/paths.h"
 #include "results/aster.h"
 #include "results/skrivut.h"
-#include "shell/settings.h"
+#include "dialogs/stallin.h"
 #include "ui/context.h"
 #include "ui/pagebrowser.h"
 #include "ui/platform.h"

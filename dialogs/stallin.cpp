@@ -1,4 +1,4 @@
-#include "shell/settings.h"
+#include "dialogs/stallin.h"
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"

@@ -4,7 +4,7 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
-#include "exercises/writing/skriva.h"
+#include "exercises/translation/skriva.h"
 #include "results/aster.h"
 #include "results/skrivut.h"
 #include "tests/engine/testsupport.h"
@@ -559,4 +559,4 @@ void SkrivaTest::worksheetModePicksForThePrintList()
 } // namespace
 
 QTEST_MAIN(SkrivaTest)
-#include "skriva_test.moc"
+#include "translation_test.moc"

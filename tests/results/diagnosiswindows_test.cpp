@@ -4,7 +4,7 @@
 #include "engine/cp1252.h"
 #include "engine/diagnosis.h"
 #include "engine/engine.h"
-#include "exercises/writing/skriva.h"
+#include "exercises/translation/skriva.h"
 #include "results/diagu.h"
 #include "results/diagut.h"
 #include "results/diaproto.h"
@@ -246,4 +246,4 @@ void DiagnosisTest::aTestTakenInTheTranslationWindowIsStored()
 } // namespace
 
 QTEST_MAIN(DiagnosisTest)
-#include "diagnosis_test.moc"
+#include "diagnosiswindows_test.moc"

@@ -1,8 +1,8 @@
-#include "exercises/writing/skriva.h"
+#include "exercises/translation/skriva.h"
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
-#include "shell/menutree.h"
+#include "contentmap/menutree.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The translation window: a text in one language (or a word in one form), and
 // the pupil writes its translation (or the form asked for).
 
-#include "exercises/writing/protocol.h"
+#include "exercises/common/exercisewindow.h"
 
 namespace lingvaro {
 
