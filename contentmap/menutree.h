@@ -2,7 +2,7 @@
 // The map of the program's content: every menu window, its buttons in order,
 // and for each leaf the data file it opens, the check made first and the
 // window that runs it. One table, so that a new exercise window plugs in with
-// one line in the window registry.
+// its descriptor line (windows.h).
 
 #include <functional>
 #include <map>
@@ -35,14 +35,9 @@ struct MenuDef {
 const std::vector<MenuDef>& menuTree();
 const MenuDef* findMenu(const std::string& name);
 
-// The exercise and information windows the program has so far; the others
-// answer "Denna övning finns inte ännu.".
+// The exercise and information windows the program has (those with a
+// descriptor); the others answer "Denna övning finns inte ännu.".
 const std::set<std::string>& availableWindows();
-
-// The translation window: the exercises with a rules button, and the rule page
-// of an exercise number ("" when it has none).
-bool translationHasRulesButton(int exerciseNo);
-std::string translationRulePage(int exerciseNo);
 
 // The window that runs a diagnosis item's test and practice (items 1..41).
 std::string diagnosisItemWindowClass(int item);

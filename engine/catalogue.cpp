@@ -213,7 +213,7 @@ int Engine::usedErrorEntries() const
     return used;
 }
 
-void Engine::haemtafel(const std::string& name, int op)
+void Engine::haemtafel(const std::string& name, ErrorOp op)
 {
     const int used = usedErrorEntries();
     auto firstOfSlot = [&]() {
@@ -224,7 +224,7 @@ void Engine::haemtafel(const std::string& name, int op)
     };
 
     switch (op) {
-    case 0: {
+    case ErrorOp::FetchFirst: {
         if (ErrorCounts[CatalogueIndex] <= 0)
             return;
         const int at = firstOfSlot();
@@ -237,7 +237,7 @@ void Engine::haemtafel(const std::string& name, int op)
         }
         return;
     }
-    case 1: {
+    case ErrorOp::RemoveFirst: {
         // Nothing of this file in the list: nothing is removed and the count
         // stays, so counts always equal the entries they count.
         const int at = firstOfSlot();
@@ -250,7 +250,7 @@ void Engine::haemtafel(const std::string& name, int op)
             --ErrorCounts[CatalogueIndex];
         return;
     }
-    case 2: {
+    case ErrorOp::MoveToBack: {
         const int at = firstOfSlot();
         if (at == 0)
             return;
@@ -260,7 +260,7 @@ void Engine::haemtafel(const std::string& name, int op)
         ErrorList[used] = taken;
         return;
     }
-    case 3: {
+    case ErrorOp::Store: {
         // Question 0 is no question (an empty file's draw); it would read as a free entry.
         if (QuestionNo == 0)
             return;
@@ -277,8 +277,6 @@ void Engine::haemtafel(const std::string& name, int op)
             ++ErrorCounts[CatalogueIndex];
         return;
     }
-    default:
-        return;
     }
 }
 

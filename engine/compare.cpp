@@ -9,9 +9,17 @@
 namespace lingvaro {
 namespace {
 
+// The marks an answer may begin or end with without being wrong: "!", ",", ".",
+// "?", and two code page 1252 bytes that old content used for a diaeresis and a
+// soft hyphen. "¿" and "¡" are not among them: they are part of the answer.
+constexpr unsigned char EndMarks[] = {'!', ',', '.', '?', 0xA8, 0xAD};
+
 bool isEndMark(unsigned char c)
 {
-    return c == 33 || c == 44 || c == 46 || c == 63 || c == 168 || c == 173;
+    for (unsigned char m : EndMarks)
+        if (c == m)
+            return true;
+    return false;
 }
 
 // One end mark off the front, then one off the back. A string that is a single
@@ -156,13 +164,12 @@ void Engine::LetaPrep(std::string_view text)
 
 void Engine::dela_mening(int left, int right, const std::string& text, int count)
 {
-    count = std::clamp(count, 1, 3);
-    const double w = std::nearbyint(double(right - left) * 100.0 / std::max<int>(1, ScaleFactor));
-    for (int i = 1; i <= count; ++i)
-        SplitLines[i].clear();
-    if (text.empty())
+    if (text.empty()) {
+        breakLines(0, text, count, {});
         return;
-
+    }
+    // The engine's own measure: the type of the design, at the design's scale.
+    const double w = std::nearbyint(double(right - left) * 100.0 / std::max<int>(1, ScaleFactor));
     FontSpec font{u"Arial"_qs, 14, true};
     const int n = ExerciseNo;
     if (n == 32000 || (n >= 43000 && n <= 47000) || n == 51220 || n == 51400)
@@ -173,6 +180,21 @@ void Engine::dela_mening(int left, int right, const std::string& text, int count
         font.pointSize = 8;
         SmallFontOnce = false;
     }
+    breakLines(w, text, count, font);
+}
+
+void Engine::dela_mening(int left, int right, const std::string& text, int count, const FontSpec& paintedIn)
+{
+    breakLines(right - left, text, count, paintedIn);
+}
+
+void Engine::breakLines(double w, const std::string& text, int count, const FontSpec& font)
+{
+    count = std::clamp(count, 1, 3);
+    for (int i = 1; i <= count; ++i)
+        SplitLines[i].clear();
+    if (text.empty())
+        return;
     auto width = [&](std::size_t from, std::size_t to) { // text[from, to)
         return measurer_->textWidth(fromCp1252(std::string_view(text).substr(from, to - from)), font);
     };

@@ -39,6 +39,15 @@ void Engine::ResetDrawState(int first, int last)
     WordSlot = 0;
 }
 
+std::vector<int> Engine::shuffledOrder(int n)
+{
+    std::vector<int> order;
+    for (int v = 1; v <= n; ++v)
+        order.push_back(v);
+    std::shuffle(order.begin(), order.end(), WindowRandom);
+    return order;
+}
+
 int Engine::drawFromPool(int counter, int limit, int32_t& advancing)
 {
     // A file may hold more questions than the pool has numbers; only the first

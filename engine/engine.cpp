@@ -31,13 +31,14 @@ bool Engine::Start(const PlatformDirs& dirs)
     CorrectionPass = false;
     CatalogueIndex = 1;
     QuestionNo = 1;
-    WorkMode = 0;
+    WorkMode = lingvaro::WorkMode::Practice;
     ReadPathIni(dirs);
     if (!BuildDataCatalogue())
         return false;
     BuildPraiseCatalogue();
     CountPictures();
     Random.seed(uint32_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    WindowRandom.seed(Random());
     ResetDrawState(1, PoolSize);
     return true;
 }

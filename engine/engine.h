@@ -10,6 +10,7 @@
 #include "engine/diagnosisrecord.h"
 #include "engine/ports.h"
 #include "engine/tables.h"
+#include "engine/workmode.h"
 
 #include <array>
 #include <cstdint>
@@ -21,6 +22,14 @@
 #include <vector>
 
 namespace lingvaro {
+
+// The operations on the list of wrongly answered questions (haemtafel).
+enum class ErrorOp {
+    FetchFirst = 0,   // the first stored question of the file becomes the current line
+    RemoveFirst = 1,  // answered right in a correction pass: out of the list
+    MoveToBack = 2,   // wrong again in a correction pass: behind the file's other entries
+    Store = 3,        // answered wrong: (QuestionNo, CatalogueIndex) is kept
+};
 
 // Answer codes of svarstest.
 constexpr uint16_t AnswerRight = 0;
@@ -66,7 +75,7 @@ public:
     bool Kolla2(const std::string& name);
     void ordantal(const std::string& name, int slot, bool countMode, int kind);
     void haemtaord(const std::string& name, int n);
-    void haemtafel(const std::string& name, int op);
+    void haemtafel(const std::string& name, ErrorOp op);
     void str_postarray(const std::string& line);
     static std::string dekryptrad(std::string_view line);
     static std::string kryptrad(std::string_view line);
@@ -83,6 +92,9 @@ public:
     static std::string MellanslagBort(std::string_view text);
     void LetaPrep(std::string_view text);
     void dela_mening(int left, int right, const std::string& text, int count);
+    // The same, measured in the font the lines are painted in (a window's label
+    // font, already scaled with the window) instead of the engine's own.
+    void dela_mening(int left, int right, const std::string& text, int count, const FontSpec& paintedIn);
 
     // --- draws, praise, pictures, sound ------------------------------------
     void ResetDrawState(int first = 1, int last = PoolSize);
@@ -100,6 +112,11 @@ public:
 
     // Random numbers for every draw; tests seed it to make draws repeatable.
     std::mt19937 Random;
+    // A random order of 1..n for a window that shuffles for itself (alternatives,
+    // levels, panels): drawn from its own generator, so it never moves the
+    // question draws or the error list of the series.
+    std::vector<int> shuffledOrder(int n);
+    std::mt19937 WindowRandom;
 
     // --- process-wide state ------------------------------------------------
     // Paths and settings
@@ -110,7 +127,7 @@ public:
     uint8_t PictureMode = 1;
     uint16_t ScaleFactor = 100;
     uint16_t LetterWidth = 8;
-    uint8_t WorkMode = 0;
+    lingvaro::WorkMode WorkMode = lingvaro::WorkMode::Practice;
 
     // Catalogue
     Table1<std::string, CatalogueSlots> DataFileCatalogue;
@@ -209,6 +226,7 @@ public:
     std::optional<std::filesystem::path> findContentFile(const QString& relative) const;
 private:
     void readHeaderLine(const std::string& line, int& headingSlot);
+    void breakLines(double width, const std::string& text, int count, const FontSpec& font);
     std::optional<std::vector<std::string>> scanData(const QString& pattern);
     int usedErrorEntries() const;
     int drawFromPool(int counter, int limit, int32_t& advancing);

@@ -19,6 +19,7 @@ struct FontSpec {
     QString family;
     int pointSize = 12;
     bool bold = false;
+    int pixelSize = 0; // when set, the font's size in pixels instead of points
 };
 
 class TextMeasurer {

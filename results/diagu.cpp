@@ -442,7 +442,7 @@ void TDiag::newTeacherPassword()
 
 void TDiag::AvbrytClick()
 {
-    app_.engine.WorkMode = 0;
+    app_.engine.WorkMode = WorkMode::Practice;
     reject();
 }
 

@@ -238,7 +238,7 @@ void Tdiaprot::chooseRow()
     const int row = e.ProtocolRow;
     if (row < 1 || row > 41)
         return;
-    e.WorkMode = 2;
+    e.WorkMode = WorkMode::Test;
     Panel2->hide();
     e.DiagnosisItem = row;
     setEnabled(false);
@@ -269,7 +269,7 @@ void Tdiaprot::UtseDiagProgram(int item)
 void Tdiaprot::UtseOvaProgram(int item, int status)
 {
     Engine& e = app_.engine;
-    e.WorkMode = 3;
+    e.WorkMode = WorkMode::DiagnosisPractice;
     e.PracticeRound = 0;
     if (status == 3)
         e.DataFileName = QStringLiteral("SpOvn%1.DAT").arg(100 + item).toStdString();
@@ -306,7 +306,7 @@ void Tdiaprot::AvbrytClick()
 {
     Engine& e = app_.engine;
     SparaProtokoll();
-    e.WorkMode = 0;
+    e.WorkMode = WorkMode::Practice;
     accept();
 }
 

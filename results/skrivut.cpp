@@ -235,6 +235,57 @@ int TUtskrift::LineKind(const QString& line)
     return p >= 2 && isDigit(line[p - 2]) ? Task : Other;
 }
 
+int TUtskrift::kindAt(const QListWidget& list, int row)
+{
+    const QVariant kind = list.item(row)->data(KindRole);
+    return kind.isValid() ? kind.toInt() : LineKind(list.item(row)->text());
+}
+
+void TUtskrift::addRow(QListWidget* list, Kind kind, const QString& text)
+{
+    auto* item = new QListWidgetItem(text);
+    item->setData(KindRole, int(kind));
+    list->addItem(item);
+}
+
+bool TUtskrift::hasLines() const
+{
+    return ListBox1->count() > 0;
+}
+
+void TUtskrift::sendHeading(const WorksheetBlock& block)
+{
+    Engine& e = engine_;
+    if (!e.WorksheetHeadPending)
+        return;
+    ++e.WorksheetBlockCount;
+    if (!block.heading.isEmpty())
+        e.WorksheetHeading = toCp1252(block.heading.left(80));
+    const QString line = QString::number(e.WorksheetBlockCount) + QStringLiteral(".  ") + fromCp1252(e.WorksheetHeading);
+    addRow(ListBox1, BlockHeading, line);
+    addRow(ListBox2, BlockHeading, line);
+    for (const QString& l : block.withoutAnswers)
+        addRow(ListBox1, Other, l);
+    for (const QString& l : block.withAnswers)
+        addRow(ListBox2, Other, l);
+    e.WorksheetHeadPending = false;
+}
+
+void TUtskrift::sendTask(const WorksheetBlock& block, const WorksheetTask& task)
+{
+    Engine& e = engine_;
+    sendHeading(block);
+    const int n = ++e.WorksheetTaskCount;
+    const QString prefix = n < 10 ? QStringLiteral("   %1. ").arg(n) : n < 100 ? QStringLiteral(" %1. ").arg(n)
+                                                                                : QStringLiteral("%1. ").arg(n);
+    auto add = [&](QListWidget* list, const QStringList& lines) {
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            addRow(list, i == 0 ? Task : Other, i == 0 ? prefix + lines[i] : lines[i]);
+    };
+    add(ListBox1, task.withoutAnswers);
+    add(ListBox2, task.withAnswers);
+}
+
 const QListWidget* TUtskrift::list(int list) const
 {
     return list == 2 ? ListBox2 : ListBox1;
@@ -245,10 +296,10 @@ int TUtskrift::UppgiftTillNySida(int line, int list) const
     const QListWidget* l = this->list(list);
     if (line < 0 || line >= l->count())
         return 0;
-    if (LineKind(l->item(line)->text()) == BlockHeading)
+    if (kindAt(*l, line) == BlockHeading)
         return HeadingReserveLines;
     int kept = 0;
-    for (int j = line + 1; j < l->count() && LineKind(l->item(j)->text()) == Other; ++j)
+    for (int j = line + 1; j < l->count() && kindAt(*l, j) == Other; ++j)
         ++kept;
     return kept;
 }
@@ -256,7 +307,7 @@ int TUtskrift::UppgiftTillNySida(int line, int list) const
 bool TUtskrift::InstruktionFinns(int line, int list) const
 {
     const QListWidget* l = this->list(list);
-    return line >= 0 && line + 1 < l->count() && LineKind(l->item(line + 1)->text()) == Other;
+    return line >= 0 && line + 1 < l->count() && kindAt(*l, line + 1) == Other;
 }
 
 int TUtskrift::XmmTillPixel(int mm, const QSize& pageSize)
@@ -358,7 +409,7 @@ int TUtskrift::nextTop(const Sheet& s, Style style, int y, int line) const
     const bool withAnswers = PrintList == 2;
     if (style == Style::Direct)
         return y + 2 + (withAnswers ? 1 : 2) + lineHeight(s, style) + 1;
-    const int kind = LineKind(l->item(line)->text());
+    const int kind = kindAt(*l, line);
     if (line == l->count() - 1 && kind != Task && kind != BlockHeading)
         return y + s.lineH + 5;
     // On the sheet without answers a task gets room above it for writing.
@@ -379,7 +430,7 @@ int TUtskrift::blockBottom(const Sheet& s, Style style, int y, int line, int kee
 int TUtskrift::headingBottom(const Sheet& s, Style style, int y, int line) const
 {
     const QListWidget* l = list(PrintList);
-    auto kind = [&](int i) { return LineKind(l->item(i)->text()); };
+    auto kind = [&](int i) { return kindAt(*l, i); };
     int top = 0;
     int next = line + 1;
     if (style == Style::Dialog) {
@@ -413,7 +464,7 @@ void TUtskrift::printList(Sheet& s, Style style)
     s.fresh = false;
     int keptUntil = -1; // the lines up to here stay with a block already placed
     for (int i = 0; i < count;) {
-        const int kind = LineKind(text(i));
+        const int kind = kindAt(*l, i);
         const bool kept = i <= keptUntil;
         const int keep = UppgiftTillNySida(i, PrintList);
 

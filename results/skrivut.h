@@ -24,6 +24,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <string>
 
@@ -37,6 +38,19 @@ namespace lingvaro {
 
 class Engine;
 struct AppContext;
+
+// What an exercise window sends to the print lists: one question, and the
+// heading of its exercise before the first one. The printer numbers both: the
+// heading as "n.  heading", the task's first line as "   n. ".
+struct WorksheetTask {
+    QStringList withoutAnswers; // the first line follows the task number
+    QStringList withAnswers;
+};
+struct WorksheetBlock {
+    QString heading;            // empty: the heading of the last exercise again
+    QStringList withoutAnswers; // lines after the heading in the list without answers
+    QStringList withAnswers;    // and in the one with them
+};
 namespace ui {
 class Platform;
 }
@@ -68,8 +82,17 @@ public:
     // "answer eller alt1, alt2." from the engine's current AnswerFields.
     QString UtSkriftSvar(const std::string& answer) const;
 
-    // Line kinds of the print lists.
+    // A question for the print lists, after its exercise heading while that is
+    // pending (the first question an exercise window sends).
+    void sendTask(const WorksheetBlock& block, const WorksheetTask& task);
+    // The exercise heading alone, while it is pending.
+    void sendHeading(const WorksheetBlock& block);
+    bool hasLines() const;
+
+    // Line kinds of the print lists. Lines sent as above carry their kind; a
+    // line added to a list by hand is read by its spacing (LineKind).
     enum Kind { Other = 0, BlockHeading = 1, Task = 2, Empty = 10 };
+    static constexpr int KindRole = Qt::UserRole + 1;
     // 1 for a block heading ("12.  Verb": number, full stop, two spaces, or
     // any other line starting with a digit), 2 for a numbered task
     // ("   7. la casa", " 17. …", "117. …": tasks from 100 on start with their
@@ -135,6 +158,8 @@ private:
     int headingBottom(const Sheet& sheet, Style style, int y, int line) const;
     int blockBottom(const Sheet& sheet, Style style, int y, int line, int keep) const;
     const QListWidget* list(int list) const;
+    static int kindAt(const QListWidget& list, int row);
+    static void addRow(QListWidget* list, Kind kind, const QString& text);
 
     Engine& engine_;
     ui::Platform& platform_;

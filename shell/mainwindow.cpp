@@ -336,8 +336,8 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 void TForm1::subjectButton(int button)
 {
     Engine& e = app_.engine;
-    if (e.WorkMode != 1)
-        e.WorkMode = 0;
+    if (!isWorksheet(e.WorkMode))
+        e.WorkMode = WorkMode::Practice;
     openSubjectMenu(button);
 }
 
@@ -356,8 +356,8 @@ void TForm1::openSubjectMenu(int button)
 void TForm1::openDiagnosis()
 {
     ui::showModal<TDiag>(app_.platform, app_);
-    if (app_.engine.WorkMode != 1)
-        app_.engine.WorkMode = 0;
+    if (!isWorksheet(app_.engine.WorkMode))
+        app_.engine.WorkMode = WorkMode::Practice;
 }
 
 void TForm1::Button1Click() { subjectButton(1); }
@@ -369,15 +369,15 @@ void TForm1::Button5Click() { subjectButton(5); }
 void TForm1::Button7Click()
 {
     diagnosisCancelled = false;
-    app_.engine.WorkMode = 2;
+    app_.engine.WorkMode = WorkMode::Test;
     openDiagnosis();
 }
 
 void TForm1::Button8Click()
 {
     Engine& e = app_.engine;
-    e.WorkMode = e.WorkMode != 1 ? 1 : 0;
-    const bool on = e.WorkMode == 1;
+    e.WorkMode = isWorksheet(e.WorkMode) ? WorkMode::Practice : WorkMode::Worksheet;
+    const bool on = isWorksheet(e.WorkMode);
     Button8->setText(on ? QStringLiteral("Avaktivera arbetsblad") : QStringLiteral("Göra arbetsblad"));
     Button1->setEnabled(!on);
     Button3->setEnabled(!on);

@@ -2,7 +2,6 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
-#include "exercises/translation/skriva.h"
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"
@@ -31,12 +30,13 @@ WindowOpener opener()
 
 const std::map<std::string, WindowOpener>& windowRegistry()
 {
-    static const std::map<std::string, WindowOpener> windows = {
-        {"TSKRIV", opener<TSKRIV>()},
-        {"TVisaHtm", opener<TVisaHtm>()},
-        {"TKarta", opener<TKarta>()},
-        {"TFlagga", opener<TFlagga>()},
-    };
+    static const std::map<std::string, WindowOpener> windows = [] {
+        std::map<std::string, WindowOpener> all = exerciseWindows();
+        all.emplace("TVisaHtm", opener<TVisaHtm>());
+        all.emplace("TKarta", opener<TKarta>());
+        all.emplace("TFlagga", opener<TFlagga>());
+        return all;
+    }();
     return windows;
 }
 
@@ -59,7 +59,7 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
     const int width = buttonWidth + 2 * Margin;
     const int height = 56 + count * (ButtonHeight + 6) + Margin;
     resize(width, height);
-    Panel = ui::makePanel(this, e.WorkMode == 1 ? QColor(128, 0, 0) : QColor(0, 0, 128), 3);
+    Panel = ui::makePanel(this, isWorksheet(e.WorkMode) ? QColor(128, 0, 0) : QColor(0, 0, 128), 3);
     Panel->setGeometry(0, 0, width, height);
     TitleLabel = ui::makeLabel(Panel, QString::fromUtf8(def.title), QStringLiteral("Arial"), 24, true, QColor(255, 255, 0));
     TitleLabel->setAlignment(Qt::AlignCenter);
@@ -71,7 +71,7 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
         b->setFont(font);
         b->setGeometry(Margin, 56 + i * (ButtonHeight + 6), buttonWidth, ButtonHeight);
         b->setAutoDefault(false);
-        if (!back && e.WorkMode == 1 && def.items[std::size_t(i)].offInWorksheet)
+        if (!back && isWorksheet(e.WorkMode) && def.items[std::size_t(i)].offInWorksheet)
             b->setEnabled(false);
         connect(b, &QPushButton::clicked, this, [this, i] { buttonClicked(i); });
         buttons << b;

@@ -3,6 +3,7 @@
 // the menu's name ("TF21"), which is also the window's object name.
 
 #include "contentmap/menutree.h"
+#include "exercises/common/registry.h"
 
 #include <QDialog>
 
@@ -15,7 +16,6 @@ namespace lingvaro {
 // The exercise and information windows that exist, by class name (the same
 // names as availableWindows()). A window opener shows its window modally; it
 // returns false when the user cancelled (used where one window leads to the next).
-using WindowOpener = std::function<bool(AppContext&)>;
 const std::map<std::string, WindowOpener>& windowRegistry();
 
 class TMenu : public QDialog {

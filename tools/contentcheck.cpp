@@ -5,6 +5,7 @@
 #include "engine/paths.h"
 #include "engine/textfile.h"
 #include "contentmap/menutree.h"
+#include "contentmap/windows.h"
 
 #include <QRegularExpression>
 #include <set>
@@ -68,7 +69,30 @@ std::vector<std::string> ownRulePages(const fs::path& file)
     return pages;
 }
 
-// What the windows the program has need from the installation.
+// The problems a window finds in the lines of one of its data files.
+void checkLines(const fs::path& file, const WindowDescriptor& window, const std::string& name, QStringList& problems)
+{
+    if (!window.lineProblems)
+        return;
+    const int exerciseNo = Engine::GeProgramtal(name);
+    int lineNo = 0;
+    forEachLine(file, [&](std::string_view line) {
+        ++lineNo;
+        if (line.empty() || line[0] == ';' || line[0] == '$')
+            return true;
+        Engine e;
+        e.str_postarray(std::string(line));
+        std::vector<std::string> fields(FieldCount + 1);
+        for (int f = 1; f <= FieldCount; ++f)
+            fields[std::size_t(f)] = e.AnswerFields[f];
+        for (const std::string& problem : window.lineProblems(fields, exerciseNo))
+            problems << QString("%1 rad %2: %3").arg(fromCp1252(name)).arg(lineNo).arg(QString::fromUtf8(problem));
+        return true;
+    });
+}
+
+// What the windows the program has need from the installation: each leaf's
+// data file with its rule pages and other files, as the window's descriptor says.
 void checkWindowsNeeds(const fs::path& base, QStringList& problems)
 {
     std::set<QString> reported;
@@ -76,51 +100,45 @@ void checkWindowsNeeds(const fs::path& base, QStringList& problems)
         if (!paths::exists(base, relative) && reported.insert(relative).second)
             problems << QString("%1 saknas (%2)").arg(QString(relative).replace(u'\\', u'/').mid(1), why);
     };
-    auto translationFile = [&](const std::string& name, const QString& why) {
-        const QString relative = QStringLiteral("\\DATA\\") + fromCp1252(name);
+    std::set<std::string> checkedLines;
+    auto exerciseFile = [&](const WindowDescriptor& window, const std::string& name, const QString& why) {
+        const QString relative = QString::fromLatin1(window.dataFolder) + fromCp1252(name);
         need(relative, why);
         const int n = Engine::GeProgramtal(name);
-        const std::string page = translationRulePage(n);
-        if (!page.empty())
+        if (const std::string page = window.pageOf(n); !page.empty())
             need(QStringLiteral("\\regler\\") + QString::fromStdString(page), why);
-        if (auto file = paths::find(base, relative))
+        if (window.exerciseFiles)
+            for (const std::string& other : window.exerciseFiles(n))
+                need(fromCp1252(other), why);
+        if (auto file = paths::find(base, relative)) {
             for (const auto& own : ownRulePages(*file))
                 need(QStringLiteral("\\regler\\") + fromCp1252(own), fromCp1252(name));
+            if (checkedLines.insert(upperCp1252(name)).second)
+                checkLines(*file, window, name, problems);
+        }
     };
-    const auto& windows = availableWindows();
     for (const MenuDef& menu : menuTree()) {
         for (const MenuItem& item : menu.items) {
-            const std::string opens = item.opens;
-            if (!windows.count(opens) || !item.dataFile)
+            const WindowDescriptor* window = findWindow(item.opens);
+            if (!window)
                 continue;
             const QString why = QString::fromUtf8(menu.title) + QStringLiteral(" / ") + QString::fromUtf8(item.caption);
-            const std::string name = toCp1252(QString::fromUtf8(item.dataFile));
-            if (opens == "TSKRIV")
-                translationFile(name, why);
-            else if (opens == "TVisaHtm")
-                need(QStringLiteral("\\data\\") + fromCp1252(name), why);
-            else
-                need(QStringLiteral("\\DATA\\") + fromCp1252(name), why);
+            for (const char* file : window->fixedFiles)
+                need(QString::fromUtf8(file), why);
+            if (window->dataFolder && item.dataFile)
+                exerciseFile(*window, toCp1252(QString::fromUtf8(item.dataFile)), why);
         }
-    }
-    if (windows.count("TKarta"))
-        need(u"\\BILD\\KARTA.BMP"_qs, u"Spaniens karta"_qs);
-    if (windows.count("TFlagga")) {
-        need(u"\\BILD\\FLAGGA.BMP"_qs, u"Spaniens flagga"_qs);
-        need(u"\\LJUD\\SPANIEN.WAV"_qs, u"Spaniens flagga"_qs);
     }
     need(u"\\data\\Lingvaro.htm"_qs, u"Manual"_qs);
     need(u"\\regler\\Diagnos.htm"_qs, u"Diagnos"_qs);
-    for (const auto& [item, window] : diagnosisItemWindows()) {
+    for (const auto& [item, className] : diagnosisItemWindows()) {
+        const WindowDescriptor* window = findWindow(className);
         const QString why = QString("diagnos %1").arg(item);
         const std::string test = QString("SpDi%1.DAT").arg(item, 2, 10, QChar(u'0')).toStdString();
         const std::string practice = QString("SpOvn%1.DAT").arg(100 + item).toStdString();
         for (const std::string& name : {test, practice}) {
-            if (window == "TSKRIV")
-                translationFile(name, why);
-            else
-                need(QStringLiteral("\\DATA\\") + fromCp1252(name), why);
-            if (auto file = paths::find(base, QStringLiteral("\\DATA\\") + fromCp1252(name)))
+            exerciseFile(*window, name, why);
+            if (paths::find(base, QStringLiteral("\\DATA\\") + fromCp1252(name)))
                 checkDataFile(base, name, false, problems);
         }
     }

@@ -5,9 +5,11 @@
 //   lingvaro-tool judge FILE N ANSWER [--kind K]
 //   lingvaro-tool check [BASEDIR]             problems of an installation
 //   lingvaro-tool diagnosis FILE              the diagnosis file as CSV for teachers
+//   lingvaro-tool menu [--json]               the whole menu tree and the windows it opens
 //
 // Bad use prints one line on standard error and exits with status 2.
 
+#include "contentmap/menutree.h"
 #include "engine/cp1252.h"
 #include "engine/diagnosis.h"
 #include "engine/engine.h"
@@ -90,6 +92,61 @@ QString json(std::string_view cp1252)
         }
     }
     return s + "\"";
+}
+
+// A text for JSON: quoted, with what JSON escapes.
+QString jsonText(const QString& text)
+{
+    return json(toCp1252(text));
+}
+
+// The menu tree as a content author reads it: each menu with its buttons, the
+// file and exercise each names, the check made first and what it opens.
+int menu(const std::vector<std::string>& args)
+{
+    if (args.size() > 1 || (args.size() == 1 && args[0] != "--json"))
+        throw UsageError{"usage: lingvaro-tool menu [--json]"};
+    const bool asJson = args.size() == 1;
+    auto checkName = [](Check c) { return c == Check::Kolla ? u"Kolla"_qs : c == Check::Kolla2 ? u"Kolla2"_qs : u"none"_qs; };
+    QString o;
+    QStringList menus;
+    for (const MenuDef& m : menuTree()) {
+        QStringList buttons;
+        if (!asJson)
+            o += QString::fromUtf8(m.name) + u"  "_qs + QString::fromUtf8(m.title) + u"\n"_qs;
+        for (const MenuItem& item : m.items) {
+            const QStringList opens = QString::fromLatin1(item.opens).split(u' ', Qt::SkipEmptyParts);
+            bool available = true;
+            for (const QString& name : opens)
+                available = available && (findMenu(name.toStdString()) || availableWindows().count(name.toStdString()));
+            const QString caption = QString::fromUtf8(item.caption);
+            const QString file = item.dataFile ? QString::fromUtf8(item.dataFile) : QString();
+            if (asJson) {
+                QStringList quoted;
+                for (const QString& name : opens)
+                    quoted << jsonText(name);
+                buttons << QStringLiteral("{\"caption\": %1, \"file\": %2, \"exerciseNo\": %3, \"check\": \"%4\", "
+                                          "\"opens\": [%5], \"available\": %6}")
+                               .arg(jsonText(caption), item.dataFile ? jsonText(file) : u"null"_qs)
+                               .arg(item.exerciseNo)
+                               .arg(checkName(item.check), quoted.join(u", "_qs), available ? u"true"_qs : u"false"_qs);
+            } else {
+                o += QStringLiteral("  %1 | %2 | %3 | %4 | %5%6\n")
+                         .arg(caption, file.isEmpty() ? u"-"_qs : file)
+                         .arg(item.exerciseNo)
+                         .arg(checkName(item.check), opens.join(u" + "_qs),
+                              available ? QString() : u" (finns inte ännu)"_qs);
+            }
+        }
+        if (asJson)
+            menus << QStringLiteral("{\"name\": %1, \"title\": %2, \"buttons\": [%3]}")
+                         .arg(jsonText(QString::fromUtf8(m.name)), jsonText(QString::fromUtf8(m.title)),
+                              buttons.join(u", "_qs));
+    }
+    if (asJson)
+        o = QStringLiteral("{\"menus\": [%1]}\n").arg(menus.join(u", "_qs));
+    out(o);
+    return 0;
 }
 
 int show(const std::vector<std::string>& args)
@@ -253,7 +310,7 @@ int main(int argc, char* argv[])
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
         if (args.empty())
-            throw UsageError{"usage: lingvaro-tool scramble|unscramble|show|judge|check|diagnosis ..."};
+            throw UsageError{"usage: lingvaro-tool scramble|unscramble|show|judge|check|diagnosis|menu ..."};
         const std::string command = args.front();
         args.erase(args.begin());
         if ((command == "scramble" || command == "unscramble") && args.empty())
@@ -266,6 +323,8 @@ int main(int argc, char* argv[])
             return check(args);
         if (command == "diagnosis")
             return diagnosis(args);
+        if (command == "menu")
+            return menu(args);
         throw UsageError{"unknown command: " + command};
     } catch (const UsageError& e) {
         std::cerr << "lingvaro-tool: " << e.text << '\n';

@@ -2,6 +2,8 @@
 // What every window is handed when it is created: the engine with the program's
 // state, the platform layer, and the two long-lived print windows.
 
+#include "engine/diagnosishost.h"
+
 #include <functional>
 #include <string>
 
@@ -13,19 +15,6 @@ class TDiagutform;
 namespace ui {
 class Platform;
 }
-
-// What an exercise window reports to the diagnosis protocol while it runs a
-// diagnosis test or practice.
-class DiagnosisHost {
-public:
-    virtual ~DiagnosisHost() = default;
-    // Stores the result of the item being tested, saves it and redraws the protocol.
-    virtual void diagnosback(int value) = 0;
-    // A practice has been passed: the item becomes "Testa" and the protocol shows it.
-    virtual void practicePassed(int item) = 0;
-    // The protocol window takes input again.
-    virtual void enableProtocol() = 0;
-};
 
 struct AppContext {
     Engine& engine;

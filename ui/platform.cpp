@@ -55,7 +55,10 @@ bool Platform::askYesNo(const QString& text)
 int Platform::textWidth(const QString& text, const FontSpec& wanted)
 {
     QFont font(wanted.family);
-    font.setPointSize(wanted.pointSize);
+    if (wanted.pixelSize > 0)
+        font.setPixelSize(wanted.pixelSize);
+    else
+        font.setPointSize(wanted.pointSize);
     font.setBold(wanted.bold);
     return QFontMetrics(font).horizontalAdvance(text);
 }

@@ -1,423 +1,183 @@
 #include "exercises/common/exercisewindow.h"
 
+#include "contentmap/windows.h"
+#include "dialogs/stallin.h"
 #include "engine/cp1252.h"
 #include "engine/engine.h"
 #include "engine/paths.h"
+#include "exercises/common/headingbox.h"
+#include "exercises/common/worksheetpanel.h"
 #include "results/aster.h"
 #include "results/skrivut.h"
-#include "dialogs/stallin.h"
 #include "ui/context.h"
 #include "ui/pagebrowser.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
-#include <QContextMenuEvent>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPainter>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 
 namespace lingvaro {
 namespace {
 
-const QColor Navy(0, 0, 128);
-const QColor Maroon(128, 0, 0);
-const QColor Green(0, 128, 0);
-const QColor Yellow(255, 255, 0);
-const QColor Lime(0, 255, 0);
-const QColor Red(255, 0, 0);
-
-// The lamp: a circle in the colour of its palette's window role.
-class Lamp : public QWidget {
-public:
-    using QWidget::QWidget;
-    QColor colour = Lime;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(colour);
-        p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
-    }
-};
-
-QFont arial(int pixelSize, bool bold = true)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
-void setTextColour(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
+namespace colour = ui::colour;
 
 QString shown(const std::string& cp1252) { return fromCp1252(cp1252); }
 
+constexpr unsigned char Pound = 0xA3; // "£": the field names the question's own rule page
+
 } // namespace
 
-ExerciseWindow::ExerciseWindow(AppContext& app) : QDialog(nullptr), app_(app), engine_(app.engine)
+ExerciseWindow::ExerciseWindow(AppContext& app, const char* className, const ExerciseRules& rules)
+    : QDialog(nullptr), app_(app), engine_(app.engine), rules_(rules), descriptor_(findWindow(className)),
+      series_(app.engine, *this, rules, app.diagnosis)
 {
+    setObjectName(QString::fromLatin1(className));
+    Engine& e = engine_;
+    e.ExerciseNo = Engine::GeProgramtal(e.DataFileName);
     setWindowFlag(Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
-    setFont(arial(16));
+    setFont(ui::programFont(px(16)));
     setAutoFillBackground(true);
-    const QSize screen = app_.platform.screenSize();
-    resize(screen);
+    resize(app_.platform.screenSize());
 
-    OverskriftYtterShape = ui::makePanel(this, Yellow);
-    OverskriftInnerShape = ui::makePanel(OverskriftYtterShape, Navy);
-    Overs1Label = new QLabel(OverskriftInnerShape);
-    Overs2Label = new QLabel(OverskriftInnerShape);
-    Overs3Label = new QLabel(OverskriftInnerShape);
-    for (QLabel* l : {Overs1Label, Overs2Label, Overs3Label}) {
-        setTextColour(l, Yellow);
-        l->setAlignment(Qt::AlignCenter);
-    }
-    InstruktionsLabel = ui::makeLabel(this, {}, QStringLiteral("Arial"), 20, true, Green);
-    FrageLabel1 = ui::makeLabel(this, {}, QStringLiteral("Arial"), 26, true, Navy);
-    FrageLabel2 = ui::makeLabel(this, {}, QStringLiteral("Arial"), 26, true, Navy);
-    Edit1 = new QLineEdit(this);
-    Edit1->setMaxLength(70);
-    Edit1->setFont(arial(24));
-    Edit1->installEventFilter(this);
-    Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
-    Label4 = ui::makeLabel(this, {}, QStringLiteral("Arial"), 24, true, Navy);
-    Label5 = ui::makeLabel(this, {}, QStringLiteral("Arial"), 24, true, Maroon);
-    Label6 = ui::makeLabel(this, {}, QStringLiteral("Arial"), 18, false, QColor(0, 0, 160));
-    Label7 = ui::makeLabel(this, {}, QStringLiteral("Arial"), 18, false, QColor(0, 0, 160));
-    Helpknapp1 = new QPushButton(QStringLiteral("&Ayuda"), this);
-    HelpKnapp2 = new QPushButton(QStringLiteral("&Ayuda"), this);
-    lampknapp = new QToolButton(this);
-    lampknapp->setText(QStringLiteral("A"));
-    lampknapp->setToolTip(QStringLiteral("Klicka här för visning av fel bokstav"));
-    lampknapp->setFocusPolicy(Qt::NoFocus);
-    LampShape = new Lamp(this);
-    LampShape->setToolTip(QStringLiteral("Klicka här så försvinner visningen av fel bokstav"));
-    LampShape->installEventFilter(this);
+    Heading = new HeadingBox(this);
+    InstruktionsLabel = ui::makeLabel(this, {}, ui::programFamily(), px(20), true, colour::Green);
+    FrageLabel1 = ui::makeLabel(this, {}, ui::programFamily(), px(26), true, colour::Navy);
+    FrageLabel2 = ui::makeLabel(this, {}, ui::programFamily(), px(26), true, colour::Navy);
     regelknapp = new QPushButton(QStringLiteral("&Reglas"), this);
+    regelknapp->setFont(ui::programFont(px(16)));
+    regelknapp->resize(px(110), px(34));
+    regelknapp->hide();
 
-    RegelPanel = ui::makePanel(this, QColor(192, 192, 192), 2);
+    RegelPanel = ui::makePanel(this, colour::Silver, 2);
     WebBrowser1 = new ui::PageBrowser(RegelPanel);
     ClosePanel2Knapp = new QPushButton(QStringLiteral("&Cierra"), RegelPanel);
+    ClosePanel2Knapp->setFont(ui::programFont(px(16)));
+    RegelPanel->hide();
 
-    Panel1 = ui::makePanel(this, Navy, 2);
+    Panel1 = ui::makePanel(this, colour::Navy, 2);
     Button1 = new QPushButton(Panel1);
     Button2 = new QPushButton(Panel1);
     Button3 = new QPushButton(Panel1);
     BitBtn1 = new QPushButton(Panel1);
+    const ButtonCaptions captions = rules_.captions(e.ExerciseNo);
+    Button1->setText(QString::fromUtf8(captions.correction));
+    Button2->setText(QString::fromUtf8(captions.next));
+    Button3->setText(QString::fromUtf8(captions.interrupt));
+    BitBtn1->setText(QString::fromUtf8(captions.settings));
+    Panel1->hide();
 
-    Aster2 = new TAster(this, screen.height());
+    Aster2 = new TAster(this, height());
     Aster2->SetAsterColor(palette().color(QPalette::Window));
 
-    DiagPanel1 = ui::makePanel(this, Green, 1);
-    auto* d2 = ui::makeLabel(DiagPanel1, QStringLiteral("Uppgift"), QStringLiteral("Arial"), 16, true, Qt::white);
-    d2->setGeometry(8, 4, 120, 24);
-    DiagLabel3 = ui::makeLabel(DiagPanel1, {}, QStringLiteral("Arial"), 20, true, Qt::white);
-    DiagLabel3->setGeometry(8, 28, 120, 28);
-    auto* d4 = ui::makeLabel(DiagPanel1, QStringLiteral("Rätta svar"), QStringLiteral("Arial"), 16, true, Qt::white);
-    d4->setGeometry(8, 60, 120, 24);
-    DiagLabel5 = ui::makeLabel(DiagPanel1, {}, QStringLiteral("Arial"), 20, true, Qt::white);
-    DiagLabel5->setGeometry(8, 84, 120, 28);
-    DiagPanel2 = ui::makePanel(this, Green, 1);
-    DiagLabel1 = ui::makeLabel(DiagPanel2, {}, QStringLiteral("Arial"), 18, true, Yellow);
+    DiagPanel1 = ui::makePanel(this, colour::Green, 1);
+    auto* uppgift = ui::makeLabel(DiagPanel1, QStringLiteral("Uppgift"), ui::programFamily(), px(16), true, colour::White);
+    uppgift->setGeometry(px(8), px(4), px(120), px(24));
+    DiagLabel3 = ui::makeLabel(DiagPanel1, {}, ui::programFamily(), px(20), true, colour::White);
+    DiagLabel3->setGeometry(px(8), px(28), px(120), px(28));
+    auto* ratta = ui::makeLabel(DiagPanel1, QStringLiteral("Rätta svar"), ui::programFamily(), px(16), true, colour::White);
+    ratta->setGeometry(px(8), px(60), px(120), px(24));
+    DiagLabel5 = ui::makeLabel(DiagPanel1, {}, ui::programFamily(), px(20), true, colour::White);
+    DiagLabel5->setGeometry(px(8), px(84), px(120), px(28));
+    DiagPanel2 = ui::makePanel(this, colour::Green, 1);
+    DiagLabel1 = ui::makeLabel(DiagPanel2, {}, ui::programFamily(), px(18), true, colour::Yellow);
     DiagLabel1->setAlignment(Qt::AlignCenter);
+    DiagPanel1->hide();
+    DiagPanel2->hide();
 
-    LovordPanel = ui::makePanel(this, QColor(0, 0, 255));
-    lovordinnershape = ui::makePanel(LovordPanel, Yellow);
+    LovordPanel = ui::makePanel(this, colour::Blue);
+    lovordinnershape = ui::makePanel(LovordPanel, colour::Yellow);
     LovordLabel1 = new QLabel(lovordinnershape);
     LovordLabel2 = new QLabel(lovordinnershape);
     for (QLabel* l : {LovordLabel1, LovordLabel2}) {
-        setTextColour(l, Navy);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, colour::Navy);
+        l->setPalette(p);
         l->setAlignment(Qt::AlignCenter);
     }
+    LovordPanel->hide();
 
-    BildPanelen = ui::makePanel(this, QColor(0, 0, 128));
+    BildPanelen = new QFrame(this);
     Image1 = new QLabel(BildPanelen);
     Image1->setAlignment(Qt::AlignCenter);
-    BildTextPanel = ui::makePanel(BildPanelen, QColor(255, 255, 225), 1);
-    BildLabel = ui::makeLabel(BildTextPanel, {}, QStringLiteral("Arial"), 16, true, Qt::black);
+    BildTextPanel = ui::makePanel(BildPanelen, colour::Cream, 1);
+    BildLabel = ui::makeLabel(BildTextPanel, {}, ui::programFamily(), px(16), true, colour::Black);
+    BildPanelen->hide();
 
-    SkrivutOverskriftShape1 = ui::makePanel(this, Maroon, 2);
-    SkrivutOverskriftLabel = ui::makeLabel(SkrivutOverskriftShape1, QStringLiteral("Utskrifter"), QStringLiteral("Arial"),
-                                           22, true, Yellow);
-    SkrivutOverskriftLabel->setAlignment(Qt::AlignCenter);
-    buildWorksheetPanel();
+    SkrivutOverskriftShape1 = ui::makePanel(this, colour::Maroon, 2);
+    auto* utskrifter = ui::makeLabel(SkrivutOverskriftShape1, QStringLiteral("Utskrifter"), ui::programFamily(), px(22),
+                                     true, colour::Yellow);
+    utskrifter->setObjectName(QStringLiteral("SkrivutOverskriftLabel"));
+    utskrifter->setAlignment(Qt::AlignCenter);
+    SkrivutOverskriftShape1->hide();
+    Worksheet = new WorksheetPanel(this, e.ScaleFactor);
+    Worksheet->hide();
 
-    PopupMenu1 = new QMenu(this);
-    for (QChar letter : {QChar(0xA1), QChar(0xBF), QChar(0xF1)}) {
-        QAction* a = PopupMenu1->addAction(QStringLiteral("Klistra in ") + letter);
-        connect(a, &QAction::triggered, this, [this, letter] { paste(letter); });
-    }
-    connect(Edit1, &QLineEdit::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(Edit1->mapToGlobal(at)); });
+    WaitTimer = new QTimer(this);
+    WaitTimer->setInterval(100);
+    connect(WaitTimer, &QTimer::timeout, this, &ExerciseWindow::WaitTimerTick);
 
-    Timer1 = new QTimer(this);
-    Timer2 = new QTimer(this);
-    Timer3 = new QTimer(this);
-    connect(Timer1, &QTimer::timeout, this, &ExerciseWindow::Timer1Timer);
-    connect(Timer2, &QTimer::timeout, this, &ExerciseWindow::Timer2Timer);
-    connect(Timer3, &QTimer::timeout, this, &ExerciseWindow::Timer3Timer);
-
-    connect(Edit1, &QLineEdit::textChanged, this, &ExerciseWindow::Edit1Change);
     connect(Button1, &QPushButton::clicked, this, &ExerciseWindow::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &ExerciseWindow::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &ExerciseWindow::Button3Click);
     connect(BitBtn1, &QPushButton::clicked, this, &ExerciseWindow::BitBtn1Click);
-    connect(Helpknapp1, &QPushButton::clicked, this, &ExerciseWindow::Helpknapp1Click);
-    connect(HelpKnapp2, &QPushButton::clicked, this, &ExerciseWindow::HelpKnapp2Click);
-    connect(lampknapp, &QToolButton::clicked, this, &ExerciseWindow::lampknappClick);
     connect(regelknapp, &QPushButton::clicked, this, &ExerciseWindow::regelknappClick);
     connect(ClosePanel2Knapp, &QPushButton::clicked, this, &ExerciseWindow::ClosePanel2KnappClick);
-    for (QPushButton* b : findChildren<QPushButton*>())
-        b->setAutoDefault(false);
-}
 
-ExerciseWindow::~ExerciseWindow() = default;
-
-QPushButton* ExerciseWindow::rowButton(QFrame* row, const QString& caption, const QString& hint, int column)
-{
-    auto* b = new QPushButton(caption, row);
-    b->setToolTip(hint);
-    b->setFont(arial(15));
-    b->setGeometry(8 + column * 162, 8, 154, 34);
-    b->setAutoDefault(false);
-    return b;
-}
-
-void ExerciseWindow::buildWorksheetPanel()
-{
-    SkrivutHelaPanelen = ui::makePanel(this, Maroon, 2);
-    auto row = [&] {
-        QFrame* r = ui::makePanel(SkrivutHelaPanelen, Maroon);
-        r->setGeometry(0, 0, 6 * 162 + 16, 50);
-        r->hide();
-        return r;
-    };
-    SkrivutPanel1 = row();
-    SkrivutValPanel = row();
-    SkrivutAntalPanel = row();
-    SkrivutSvarPanel = row();
-    SkrivutListValPanel = row();
-
-    // Main row
-    auto* antal = rowButton(SkrivutPanel1, QStringLiteral("Välja &antal"), QStringLiteral("Datorn väljer uppgifter"), 0);
-    auto* valjaUt = rowButton(SkrivutPanel1, QStringLiteral("Välja &ut"), QStringLiteral("Du själv väljer uppgifter"), 1);
-    auto* seVal1 = rowButton(SkrivutPanel1, QStringLiteral("Se ditt &val"), QStringLiteral("Förhandsgranskning"), 2);
-    auto* skrivUt1 = rowButton(SkrivutPanel1, QStringLiteral("&Skriv ut"),
-                               QStringLiteral("Du får välja utskrift med eller utan svar här. "), 3);
-    auto* rensaKnapp = rowButton(SkrivutPanel1, QStringLiteral("&Rensa"), QStringLiteral("Tar bort allt som valts till utskrift. "), 4);
-    auto* tillMenyn = rowButton(SkrivutPanel1, QStringLiteral("Till &menyn"), QStringLiteral("Utskriften kan utökas med andra förhör."), 5);
-    connect(antal, &QPushButton::clicked, this, [this] {
-        ChosenCount = 1;
-        AntalLabel->setText(QStringLiteral("Antal : %1").arg(ChosenCount));
-        showRow(SkrivutAntalPanel);
+    connect(Worksheet, &WorksheetPanel::nextRequested, this, [this] { series_.NyPost(); });
+    connect(Worksheet, &WorksheetPanel::sendRequested, this, [this] {
+        sendToPrintList();
+        series_.NyPost();
     });
-    connect(valjaUt, &QPushButton::clicked, this, [this] {
-        ReturnToChoice = true;
-        showRow(SkrivutValPanel);
-    });
-    connect(seVal1, &QPushButton::clicked, this, [this] {
-        ReturnToChoice = false;
-        ListFromMainRow = true;
-        showRow(SkrivutListValPanel);
-    });
-    connect(skrivUt1, &QPushButton::clicked, this, [this] { showRow(SkrivutSvarPanel); });
-    connect(rensaKnapp, &QPushButton::clicked, this, &ExerciseWindow::clearPrintList);
-    TillMenynButton = tillMenyn;
-    connect(tillMenyn, &QPushButton::clicked, this, [this] {
+    connect(Worksheet, &WorksheetPanel::countChosen, this, &ExerciseWindow::sendChosen);
+    connect(Worksheet, &WorksheetPanel::printRequested, this, &ExerciseWindow::printWorksheet);
+    connect(Worksheet, &WorksheetPanel::previewRequested, this, &ExerciseWindow::showPreview);
+    connect(Worksheet, &WorksheetPanel::previewClosed, this, &ExerciseWindow::endPreview);
+    connect(Worksheet, &WorksheetPanel::clearRequested, this, &ExerciseWindow::clearPrintList);
+    connect(Worksheet, &WorksheetPanel::toMenuRequested, this, [this] {
+        endPreview();
         if (app_.utskrift)
             app_.utskrift->hide();
         engine_.WorksheetHeadPending = false;
-        closeWindow();
+        finish();
     });
-
-    // Choose yourself
-    auto* nasta = rowButton(SkrivutValPanel, QStringLiteral("&Nästa uppgift"), {}, 0);
-    auto* skicka = rowButton(SkrivutValPanel, QStringLiteral("Skickas &till utskrift"), {}, 1);
-    auto* seVal2 = rowButton(SkrivutValPanel, QStringLiteral("Se ditt &val"), QStringLiteral("Förhandsgranskning"), 2);
-    auto* skrivUt2 = rowButton(SkrivutValPanel, QStringLiteral("&Skriv ut"),
-                               QStringLiteral("Du får välja utskrift med eller utan svar här. "), 3);
-    auto* avbryt1 = rowButton(SkrivutValPanel, QStringLiteral("&Avbryt"), {}, 5);
-    connect(nasta, &QPushButton::clicked, this, &ExerciseWindow::NyPost);
-    connect(skicka, &QPushButton::clicked, this, [this] {
-        sendToPrintList();
-        NyPost();
-    });
-    connect(seVal2, &QPushButton::clicked, this, [this] {
-        ReturnToChoice = true;
-        ListFromMainRow = false;
-        showRow(SkrivutListValPanel);
-    });
-    connect(skrivUt2, &QPushButton::clicked, this, [this] { showRow(SkrivutSvarPanel); });
-    connect(avbryt1, &QPushButton::clicked, this, [this] { showRow(SkrivutPanel1); });
-
-    // Count chooser
-    AntalLabel = ui::makeLabel(SkrivutAntalPanel, {}, QStringLiteral("Arial"), 20, true, Yellow);
-    AntalLabel->setGeometry(40, 8, 150, 34);
-    AntalSpin = new ui::SpinButton(SkrivutAntalPanel);
-    AntalSpin->setGeometry(8, 6, 24, 38);
-    connect(AntalSpin, &ui::SpinButton::upClicked, this, [this] { chooseCount(+1); });
-    connect(AntalSpin, &ui::SpinButton::downClicked, this, [this] { chooseCount(-1); });
-    auto* klart = rowButton(SkrivutAntalPanel, QStringLiteral("&Klart"), {}, 2);
-    auto* avbryt2 = rowButton(SkrivutAntalPanel, QStringLiteral("&Avbryt"), {}, 5);
-    connect(klart, &QPushButton::clicked, this, &ExerciseWindow::countDone);
-    connect(avbryt2, &QPushButton::clicked, this, [this] {
-        ReturnToChoice = false;
-        showRow(SkrivutPanel1);
-    });
-
-    // Print with or without answers
-    auto* utan = rowButton(SkrivutSvarPanel, QStringLiteral("Skriv ut &utan svaren"), {}, 0);
-    auto* med = rowButton(SkrivutSvarPanel, QStringLiteral("Skriv ut &med svaren"), {}, 1);
-    auto* avbryt3 = rowButton(SkrivutSvarPanel, QStringLiteral("&Avbryt"), {}, 5);
-    connect(utan, &QPushButton::clicked, this, [this] { printWorksheet(false); });
-    connect(med, &QPushButton::clicked, this, [this] { printWorksheet(true); });
-    connect(avbryt3, &QPushButton::clicked, this, [this] { showRow(ReturnToChoice ? SkrivutValPanel : SkrivutPanel1); });
-
-    // View the choice
-    auto* seUtan = rowButton(SkrivutListValPanel, QStringLiteral("Se ditt val &utan svar"), {}, 0);
-    auto* seMed = rowButton(SkrivutListValPanel, QStringLiteral("Se ditt val &med svar"), {}, 1);
-    auto* avbryt4 = rowButton(SkrivutListValPanel, QStringLiteral("&Avbryt"), {}, 5);
-    auto view = [this](int list) {
-        if (!app_.utskrift)
-            return;
-        app_.utskrift->showList(list);
-        const QSize screen = app_.platform.screenSize();
-        app_.utskrift->setGeometry(screen.width() / 2, screen.height() / 8, screen.width() / 2 - engine_.LetterWidth,
-                                   screen.height() * 5 / 8);
-        app_.utskrift->show();
-        app_.utskrift->raise();
-    };
-    connect(seUtan, &QPushButton::clicked, this, [view] { view(1); });
-    connect(seMed, &QPushButton::clicked, this, [view] { view(2); });
-    connect(avbryt4, &QPushButton::clicked, this, [this] { showRow(ListFromMainRow ? SkrivutPanel1 : SkrivutValPanel); });
-
-    printButtons = {skrivUt1, skrivUt2, seVal1, seVal2, rensaKnapp};
-    for (QPushButton* b : SkrivutHelaPanelen->findChildren<QPushButton*>())
-        b->installEventFilter(this);
 }
 
-void ExerciseWindow::showRow(QWidget* row)
+ExerciseWindow::~ExerciseWindow()
 {
-    for (QWidget* r : {SkrivutPanel1, SkrivutValPanel, SkrivutAntalPanel, SkrivutSvarPanel, SkrivutListValPanel})
-        r->setVisible(r == row);
+    endPreview();
 }
 
-int ExerciseWindow::mode() const { return engine_.WorkMode; }
+int ExerciseWindow::px(int v) const
+{
+    return v * std::max<int>(1, engine_.ScaleFactor) / 100;
+}
 
-// --- creation ------------------------------------------------------------------
+// --- creation and layout ---------------------------------------------------------------
 
-void ExerciseWindow::FormCreate()
+void ExerciseWindow::begin()
 {
     Engine& e = engine_;
-    RegelPanel->hide();
-    e.ExerciseNo = Engine::GeProgramtal(e.DataFileName);
-    BildTextPanel->hide();
-    BitBtn1->setEnabled(true);
+    const WorkMode m = e.WorkMode;
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
     Inled();
-
-    e.CorrectionPass = false;
-    LetterDisplayOn = false;
-    FirstQuestion = true;
-    e.SeriesPos = 1;
-    e.CorrectCount = 0;
-    e.WrongCount = 0;
-    DiagPanel1->hide();
-    DiagPanel2->hide();
-    Edit1->clear();
-    SkrivutOverskriftShape1->hide();
-    LovordPanel->hide();
-    BildPanelen->hide();
-    LampShape->hide();
-    Label5->hide();
-    Label6->hide();
-    Label7->hide();
-    HelpKnapp2->hide();
-
-    if (mode() == 1) {
-        e.PrintWithAnswers = false;
-        Edit1->setEnabled(false);
-        Edit1->hide();
+    Heading->setInnerColour(m == WorkMode::Practice ? colour::Navy : isWorksheet(m) ? colour::Maroon : colour::Green);
+    if (isWorksheet(m)) {
         SkrivutOverskriftShape1->show();
         e.WorksheetHeadPending = true;
-        SkrivutHelaPanelen->show();
-        showRow(SkrivutPanel1);
-        const bool hasLines = app_.utskrift && app_.utskrift->ListBox1->count() > 0;
-        for (QPushButton* b : printButtons)
-            b->setEnabled(hasLines);
-        Panel1->hide();
-        lampknapp->hide();
-        InstruktionsLabel->hide();
-        e.QuestionTotal = e.SeriesSize = Engine::QuestionsPerSeries;
-        Aster2->hide();
-    } else {
-        InstruktionsLabel->show();
+        Worksheet->show();
+        Worksheet->setMaximum(series_.source().questionCount(e));
+        Worksheet->showRow(Worksheet->SkrivutPanel1);
+        Worksheet->setPrintButtonsEnabled(app_.utskrift && app_.utskrift->hasLines());
     }
-
-    InstruktionsLabel->setText(shown(e.HeaderInstruction));
-    InstruktionsLabel->adjustSize();
-    const int instrTop = OverskriftYtterShape->geometry().bottom() + InstruktionsLabel->height() / 2;
-    InstruktionsLabel->move(OverskriftYtterShape->x(), instrTop);
-    const QSize screen = app_.platform.screenSize();
-    RegelPanel->setGeometry(RegelPanel->x(), instrTop - 2, RegelPanel->width(), screen.height() - (instrTop - 2) - 5);
-    const int instrHeight = std::max(InstruktionsLabel->height(), QFontMetrics(InstruktionsLabel->font()).height());
-    FrageLabel1->setGeometry(InstruktionsLabel->x(), instrTop + 2 * instrHeight, FrageLabel1->width(),
-                             QFontMetrics(FrageLabel1->font()).height());
-    FrageLabel2->setGeometry(InstruktionsLabel->x(), FrageLabel1->y() + FrageLabel1->height() * 4 / 3,
-                             FrageLabel2->width(), FrageLabel1->height());
-    Edit1->move(FrageLabel2->x(), FrageLabel2->y() + FrageLabel2->height() * 3 / 2);
-    Label5->setGeometry(Edit1->x(), 0, Label5->width(), QFontMetrics(Label5->font()).height());
-    Label5->move(Edit1->x(), Edit1->y() + Edit1->height() + Label5->height() / 3);
-    Label4->setGeometry(Edit1->x(), Edit1->y() + 2, Label4->width(), Edit1->height());
-
-    RitaOverskriften(shown(e.HeaderLines[1]), shown(e.HeaderLines[2]), shown(e.HeaderLines[3]));
-    ui::setPanelColour(OverskriftInnerShape, mode() == 0 ? Navy : mode() == 1 ? Maroon : Green);
-
-    if (mode() == 0) {
-        e.QuestionTotal = e.SeriesSize = Engine::QuestionsPerSeries;
-        NyStartaAster(true);
-        lampknapp->show();
-    } else if (mode() >= 2 && mode() <= 4) {
-        NyStartaAster(false);
-        lampknapp->setVisible(mode() == 3 || mode() == 4);
-        e.QuestionTotal = e.SeriesSize = Engine::DiagnosisRoundSize;
-        TestOverSkrift();
-        UppDateraDiagnosResultatet();
-    }
-    SkrivutHelaPanelen->setVisible(mode() == 1);
-
-    // Help row: level with the lamp button.
-    const QRect lamp = lampknapp->geometry();
-    Helpknapp1->setGeometry(lamp.right() + 1 + e.LetterWidth, lamp.y(), Helpknapp1->width(), lamp.height());
-    HelpKnapp2->setGeometry(Helpknapp1->geometry());
-    regelknapp->setGeometry(Helpknapp1->x(), lamp.y(), regelknapp->width(), lamp.height());
-
-    const bool swedish = swedishCaptions();
-    Button1->setText(swedish ? QStringLiteral("&Rätta felen") : QStringLiteral("Corrige las &faltas"));
-    Button2->setText(swedish ? QStringLiteral("&Fortsätta") : QStringLiteral("&Continúa"));
-    Button3->setText(swedish ? QStringLiteral("&Avbryt") : QStringLiteral("&Interrumpe"));
-    BitBtn1->setText(swedish ? QStringLiteral("&Inställningar") : QStringLiteral("&Ajustes"));
-
-    Panel1->hide();
-    if (delaysFirstQuestion()) {
-        e.TickCount = 0;
-        Timer2->start(1000);
-    } else {
-        NyPost();
-    }
+    series_.begin();
 }
 
 void ExerciseWindow::Inled()
@@ -428,183 +188,101 @@ void ExerciseWindow::Inled()
     const int col = W / 64, row = H / 48;
     const int L = e.LetterWidth;
 
-    OverskriftYtterShape->setGeometry(L, L, 40 * col, 7 * row);
-    OverskriftInnerShape->setGeometry(4, 4, OverskriftYtterShape->width() - 8, OverskriftYtterShape->height() - 8);
-    SkrivutOverskriftShape1->setGeometry(OverskriftYtterShape->geometry().right() + 2 * col, L, 14 * col, 4 * row);
-    SkrivutOverskriftLabel->setGeometry(0, 0, SkrivutOverskriftShape1->width(), SkrivutOverskriftShape1->height());
+    Heading->setGeometry(L, L, 40 * col, 7 * row);
+    SkrivutOverskriftShape1->setGeometry(Heading->geometry().right() + 2 * col, L, 14 * col, 4 * row);
+    if (auto* label = SkrivutOverskriftShape1->findChild<QLabel*>())
+        label->setGeometry(0, 0, SkrivutOverskriftShape1->width(), SkrivutOverskriftShape1->height());
 
     const int asterHeight = 10 * TAster::CellSize();
     const int asterWidth = std::max(10, asterHeight / 10 - L / 5);
     Aster2->setGeometry(W - asterWidth - L / 2, L, asterWidth, asterHeight);
 
-    Panel1->setGeometry(L, H - 4 * row - L / 5, 62 * col, 4 * row);
+    const int buttonHeight = std::max(px(36), QFontMetrics(ui::programFont(px(18))).height() + px(10));
+    Panel1->setGeometry(L, H - std::max(4 * row, buttonHeight + px(12)) - L / 5, 62 * col,
+                        std::max(4 * row, buttonHeight + px(12)));
     const int bw = (Panel1->width() - 5 * 8) / 4;
     int x = 8;
     for (QPushButton* b : {Button1, Button2, Button3, BitBtn1}) {
-        b->setGeometry(x, (Panel1->height() - 36) / 2, bw, 36);
-        b->setFont(arial(18));
+        b->setFont(ui::programFont(px(18)));
+        b->setGeometry(x, (Panel1->height() - buttonHeight) / 2, bw, buttonHeight);
         x += bw + 8;
     }
     BildPanelen->setGeometry(L, 10 * row - L / 2, 58 * col, 35 * row + L / 2);
-    Image1->setGeometry(0, 0, 58 * col, 35 * row);
+    Image1->setGeometry(0, 0, BildPanelen->width(), BildPanelen->height());
     LovordPanel->setGeometry(L, H - Panel1->height() - 5 * row - L / 5, BildPanelen->width(), 5 * row);
 
-    DiagPanel1->setGeometry(W - 10 * col, 12 * row, 8 * col, 128);
-    DiagPanel2->setGeometry(OverskriftYtterShape->geometry().right() + 2 * col, L + 5 * row, 14 * col, 3 * row);
+    DiagPanel1->setGeometry(W - 10 * col, 12 * row, std::max(8 * col, px(136)), px(128));
+    DiagPanel2->setGeometry(Heading->geometry().right() + 2 * col, L + 5 * row, 14 * col, 3 * row);
     DiagLabel1->setGeometry(0, 0, DiagPanel2->width(), DiagPanel2->height());
 
-    const int answerWidth = W - asterWidth - 6 * L;
-    FrageLabel1->resize(answerWidth, FrageLabel1->height());
-    FrageLabel2->resize(answerWidth, FrageLabel2->height());
-    Label5->resize(answerWidth, Label5->height());
-    Edit1->resize(20 * col, QFontMetrics(Edit1->font()).height() + 12);
+    const int lineWidth = questionRight() - L;
+    for (QLabel* l : {FrageLabel1, FrageLabel2})
+        l->resize(lineWidth, QFontMetrics(l->font()).height());
 
-    const int lampTop = 30 * row;
-    lampknapp->setGeometry(L, lampTop, 34, 34);
-    LampShape->setGeometry(L, lampTop, 34, 34);
-    Helpknapp1->resize(110, 34);
-    HelpKnapp2->resize(110, 34);
-    regelknapp->resize(110, 34);
-    Label6->setGeometry(L, lampTop + 44, answerWidth, 28);
-    Label7->setGeometry(L, lampTop + 76, answerWidth, 28);
+    Worksheet->setGeometry(0, H - px(66), W, px(66));
+    Worksheet->layoutRows(W);
 
-    SkrivutHelaPanelen->setGeometry(0, H - 66, W, 66);
-    for (QWidget* r : {SkrivutPanel1, SkrivutValPanel, SkrivutAntalPanel, SkrivutSvarPanel, SkrivutListValPanel})
-        r->move((W - r->width()) / 2, 8);
+    // The instruction half its height below the heading, the question lines
+    // under it, and the rule page's panel from the instruction down.
+    InstruktionsLabel->setText(shown(e.HeaderInstruction));
+    InstruktionsLabel->adjustSize();
+    const int instrHeight = std::max(InstruktionsLabel->height(), QFontMetrics(InstruktionsLabel->font()).height());
+    const int instrTop = Heading->geometry().bottom() + instrHeight / 2;
+    InstruktionsLabel->move(Heading->x(), instrTop);
+    FrageLabel1->move(InstruktionsLabel->x(), instrTop + 2 * instrHeight);
+    FrageLabel2->move(InstruktionsLabel->x(), FrageLabel1->y() + FrageLabel1->height() * 4 / 3);
+    RegelPanel->setGeometry(Heading->x() - 5, instrTop - 2, W - asterWidth - 3 * L, H - (instrTop - 2) - 5);
 
-    RegelPanel->setGeometry(OverskriftYtterShape->x() - 5, OverskriftYtterShape->geometry().bottom() + 2,
-                            W - asterWidth - 3 * L, H - OverskriftYtterShape->geometry().bottom() - 10);
+    Heading->RitaOverskriften(shown(e.HeaderLines[1]), shown(e.HeaderLines[2]), shown(e.HeaderLines[3]), L,
+                              e.ScaleFactor);
 }
 
-void ExerciseWindow::RitaOverskriften(const QString& line1, const QString& line2, const QString& line3)
+int ExerciseWindow::questionRight() const
 {
-    const int L = engine_.LetterWidth;
-    QLabel* labels[] = {Overs1Label, Overs2Label, Overs3Label};
-    const QString lines[] = {line1, line2, line3};
-    int n = 0;
-    for (const QString& l : lines)
-        if (!l.isEmpty())
-            ++n;
-    const int innerW = OverskriftInnerShape->width(), innerH = OverskriftInnerShape->height();
-    auto fontOf = [](int pt) {
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSize(pt);
-        f.setBold(true);
-        return f;
-    };
-    auto width = [&](int i, int pt) { return QFontMetrics(fontOf(pt)).horizontalAdvance(lines[i]); };
-    auto height = [&](int pt) { return QFontMetrics(fontOf(pt)).height(); };
-
-    int size[3] = {n == 1 ? 30 : 20, 20, 20};
-    const int shownCount = n == 1 ? 1 : n == 2 ? 2 : 3;
-    for (int i = 0; i < std::min(shownCount, 2); ++i)
-        while (size[i] > 10 && width(i, size[i]) > innerW - 2 * L)
-            --size[i];
-    if (n >= 2) {
-        size[0] = size[1] = std::min(size[0], size[1]);
-        while (size[0] > 10 && (innerH - 2 * height(size[0])) / 3 < 1.5 * L)
-            --size[0];
-        size[1] = size[0];
-    }
-    if (n == 3) {
-        size[2] = std::max(8, size[0] - 2);
-        while (size[2] > 8 && (width(2, size[2]) > innerW - 2 * L || height(size[2]) > innerH - 2 * height(size[0])))
-            --size[2];
-    }
-    for (int i = 0; i < 3; ++i) {
-        labels[i]->setFont(fontOf(size[i]));
-        labels[i]->setText(lines[i]);
-        labels[i]->setVisible(i < shownCount && (i < 2 || n == 3));
-        labels[i]->resize(innerW - L, height(size[i]));
-        labels[i]->move(L / 2, 0);
-    }
-    const int h = height(size[0]);
-    if (n <= 1) {
-        Overs1Label->move(L / 2, (innerH - h) / 2);
-    } else if (n == 2) {
-        const int g = innerH - 2 * h;
-        Overs1Label->move(L / 2, g / 3);
-        Overs2Label->move(L / 2, 2 * g / 3 + h);
-    } else {
-        const int f = innerH - 2 * h - height(size[2]);
-        Overs1Label->move(L / 2, f / 4);
-        Overs2Label->move(L / 2, f / 2 + 3 * h / 4);
-        Overs3Label->move(L / 2, Overs2Label->y() + Overs2Label->height());
-    }
+    return app_.platform.screenSize().width() - Aster2->width() - 2 * engine_.LetterWidth;
 }
 
-// --- asking --------------------------------------------------------------------
+// --- a question ---------------------------------------------------------------------------
 
-void ExerciseWindow::NollaLabeller()
-{
-    FrageLabel2->clear();
-    for (QLabel* l : {Label4, Label5, Label6, Label7}) {
-        l->clear();
-        l->hide();
-    }
-    Edit1->clear();
-    Button1->setEnabled(false);
-    Panel1->hide();
-    Helpknapp1->hide();
-    HelpKnapp2->hide();
-    OwnRulePage = false;
-}
-
-void ExerciseWindow::NyPost()
+void ExerciseWindow::scanFields()
 {
     Engine& e = engine_;
-    Timer2->stop();
-    lampknapp->setEnabled(true);
-    if (e.CorrectionPass) {
-        e.haemtafel(e.DataFileName, 0);
-    } else {
-        e.QuestionNo = uint16_t(e.haemta_slumptal(e.DrawCounters[e.CatalogueIndex], e.CatalogueIndex));
-        e.haemtaord(e.DataFileName, e.QuestionNo);
-    }
-    e.str_postarray(e.CurrentLine);
-    Timer1->stop();
-    timer1Interval_ = 0;
-    Timer3->stop();
-    timer3Interval_ = 0;
-    e.TickCount = 0;
-    NollaLabeller();
-
-    if (mode() != 1) {
-        if (mode() >= 2 && mode() <= 4) {
-            UppDateraDiagnosResultatet();
-            NyStartaAster(false);
-        }
-        if (mode() == 0 || mode() >= 3)
-            lampknapp->setEnabled(true);
-        HelpUsed = ((mode() == 3 || mode() == 4) && LetterDisplayOn) ? 1 : 0;
-    }
-
-    // Fields 3.. up to the first empty one: a "£" field names the question's own
-    // rule page, any other is a help text (the alternatives are counted off).
-    int helps = 0;
-    for (int f = 3; f <= FieldCount && !e.AnswerFields[f].empty(); ++f) {
+    // Fields from the first help field up to the first empty one: a "£" field
+    // names the question's own rule page, any other is a help text; the
+    // alternatives at the end are not helps.
+    OwnRulePage = false;
+    QStringList helps;
+    for (int f = firstHelpField(); f <= FieldCount && !e.AnswerFields[f].empty(); ++f) {
         const std::string& field = e.AnswerFields[f];
-        if ((unsigned char)field[0] == 0xA3) { // "£"
+        if ((unsigned char)field[0] == Pound) {
             RulePageName = shown(field.substr(1)) + QStringLiteral(".htm");
-            regelknapp->show();
             OwnRulePage = true;
         } else {
-            ++helps;
+            helps << shown(field);
         }
     }
-    HelpTextCount = helps - e.MarkedCount;
-    if (HelpTextCount > 0) {
-        Label6->setText(shown(e.AnswerFields[3]));
-        if (HelpTextCount >= 2)
-            Label7->setText(shown(e.AnswerFields[4]));
-        Helpknapp1->show();
-        Helpknapp1->setEnabled(true);
-    }
+    helps = helps.mid(0, std::max<qsizetype>(0, helps.size() - e.MarkedCount));
+    HelpTexts = helps;
+}
 
-    FrageLabel2->setText(shown(e.AnswerFields[1]));
-    Label5->setText(shown(e.AnswerFields[2]));
-    const int right = app_.platform.screenSize().width() - Aster2->width() - 2 * e.LetterWidth;
-    e.dela_mening(FrageLabel2->x(), right, e.AnswerFields[1], 2);
+void ExerciseWindow::showQuestion()
+{
+    scanFields();
+    showQuestionLines(engine_.AnswerFields[1]);
+    updateRulesButton();
+    InstruktionsLabel->show();
+    // A worksheet says "Traduce" and no more: the rest of such an instruction
+    // speaks of typing and Enter.
+    if (isWorksheet(engine_.WorkMode) && InstruktionsLabel->text().contains(QStringLiteral("Traduce")))
+        InstruktionsLabel->setText(InstruktionsLabel->text().left(8));
+}
+
+void ExerciseWindow::showQuestionLines(const std::string& text)
+{
+    Engine& e = engine_;
+    const QFont f = FrageLabel2->font();
+    e.dela_mening(FrageLabel2->x(), questionRight(), text, 2,
+                  FontSpec{f.family(), f.pointSize() > 0 ? f.pointSize() : 12, f.bold(), f.pixelSize()});
     if (e.SplitLines[2].empty()) {
         FrageLabel1->hide();
         FrageLabel2->setText(shown(e.SplitLines[1]));
@@ -614,50 +292,50 @@ void ExerciseWindow::NyPost()
         FrageLabel2->setText(shown(e.SplitLines[2]));
     }
     FrageLabel2->setVisible(!e.SplitLines[1].starts_with("{F}"));
-
-    Edit1->resize(QFontMetrics(Label5->font()).horizontalAdvance(Label5->text()) + 4 * e.LetterWidth, Edit1->height());
-    if (mode() >= 2 && mode() <= 4)
-        UppDateraDiagnosResultatet();
-    if (mode() == 1) {
-        Label4->hide();
-    } else {
-        Edit1->setEnabled(true);
-        Edit1->show();
-        if (FirstQuestion)
-            FirstQuestion = false;
-        else
-            Edit1->setFocus();
-        Label4->show();
-    }
-    variant();
-
-    regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->geometry().right() + 1 + e.LetterWidth
-                                                    : Helpknapp1->x(),
-                     regelknapp->y());
-    Helpknapp1->setEnabled(true);
-    HelpKnapp2->setEnabled(true);
-    const bool tableButton = (mode() == 0 || mode() >= 3) && hasRulesButton(e.ExerciseNo);
-    regelknapp->setVisible(tableButton || OwnRulePage);
-    regelknapp->setEnabled(tableButton || OwnRulePage);
-
-    if (mode() == 1) {
-        regelknapp->hide();
-        Helpknapp1->hide();
-        HelpKnapp2->hide();
-        InstruktionsLabel->show();
-        if (InstruktionsLabel->text().contains(QStringLiteral("Traduce")))
-            InstruktionsLabel->setText(InstruktionsLabel->text().left(8));
-    }
     FrageLabel1->adjustSize();
     FrageLabel2->adjustSize();
-    Label5->adjustSize();
-    Label6->adjustSize();
-    Label7->adjustSize();
 }
 
-const std::string& ExerciseWindow::correctAnswer() const { return engine_.AnswerFields[2]; }
+void ExerciseWindow::updateRulesButton()
+{
+    const WorkMode m = engine_.WorkMode;
+    const bool tableButton = offersCorrection(m) && descriptor_ && descriptor_->rulesButton(engine_.ExerciseNo);
+    const bool shownButton = !isWorksheet(m) && (tableButton || OwnRulePage);
+    regelknapp->setVisible(shownButton);
+    regelknapp->setEnabled(shownButton);
+}
 
-bool ExerciseWindow::answerShowing() const { return timer1Interval_ != 0 || timer3Interval_ != 0; }
+// --- the series' view ------------------------------------------------------------------------
+
+void ExerciseWindow::setWaitTicking(bool on)
+{
+    if (on) {
+        WaitTimer->start();
+        // The window takes the keys while the answer shows, so Space ends the wait
+        // wherever the focus was (a button would take Space as a click).
+        setFocus();
+    } else {
+        WaitTimer->stop();
+    }
+}
+
+void ExerciseWindow::WaitTimerTick() { series_.tick(); }
+
+void ExerciseWindow::restartStars(int boxes)
+{
+    Aster2->SetRutNummer(0);
+    Aster2->SetMaxAntalRutor(boxes);
+    Aster2->SetStarta(true);
+    Aster2->show();
+    Aster2->SetVisa(true);
+    Aster2->Refresh();
+}
+
+void ExerciseWindow::hideStars()
+{
+    Aster2->SetVisa(false);
+    Aster2->hide();
+}
 
 void ExerciseWindow::starStep(bool wrong)
 {
@@ -668,447 +346,85 @@ void ExerciseWindow::starStep(bool wrong)
     Aster2->Refresh();
 }
 
-void ExerciseWindow::answerEntered()
+void ExerciseWindow::diagnosisChanged()
 {
     Engine& e = engine_;
-    Edit1->setEnabled(false);
-    // The window itself takes the keys now, so Space can end the answer display
-    // (a button given the focus would take Space as a click).
-    setFocus();
-    const uint16_t r = e.svarstest(correctAnswer(), toCp1252(Edit1->text()), 3);
-    if (r != AnswerRight) {
-        regelknapp->setEnabled(false);
-        e.LastAnswerRight = false;
-        ++e.WrongCount;
-        if (mode() == 0 || mode() == 5)
-            starStep(true);
-        e.haemtafel(e.DataFileName, e.CorrectionPass ? 2 : 3);
-        if (mode() >= 2 && mode() <= 4)
-            UppDateraDiagnosResultatet();
-        timer1Interval_ = 100;
-        Timer1->start(100);
-        Label5->show();
-    } else {
-        e.LastAnswerRight = true;
-        if (HelpUsed == 0)
-            ++e.CorrectCount;
-        if (mode() >= 2 && mode() <= 4)
-            UppDateraDiagnosResultatet();
-        if (mode() == 0 || mode() == 5)
-            starStep(false);
-        if (e.CorrectionPass)
-            e.haemtafel(e.DataFileName, 1);
-    }
-    ++e.SeriesPos;
-    if (e.LastAnswerRight && e.SeriesPos <= e.QuestionTotal) {
-        NyPost();
-        return;
-    }
-    if (e.SeriesPos > e.QuestionTotal) {
-        lampknapp->setEnabled(false);
-        if (e.LastAnswerRight) {
-            Timer1->stop();
-            timer1Interval_ = 0;
-            Edit1->setEnabled(false);
-            Helpknapp1->setEnabled(false);
-            HelpKnapp2->setEnabled(false);
-            Avslutning();
-        } else {
-            Timer1->stop();
-            timer1Interval_ = 0;
-            timer3Interval_ = 100;
-            Timer3->start(100);
-        }
-    }
+    const WorkMode m = e.WorkMode;
+    DiagPanel1->setVisible(showsDiagnosisCounters(m));
+    DiagLabel3->setText(QStringLiteral("%1/%2").arg(std::min(e.SeriesPos, e.QuestionTotal)).arg(Engine::DiagnosisRoundSize));
+    DiagLabel5->setText(QString::number(e.CorrectCount));
+    DiagPanel2->setVisible(showsDiagnosisCounters(m));
+    DiagLabel1->setText(m == WorkMode::Test ? QStringLiteral("Diagnos: Testning")
+                                            : QStringLiteral("Övning %1").arg(e.PracticeRound + 1));
 }
 
-void ExerciseWindow::Timer1Timer()
-{
-    Engine& e = engine_;
-    if (timer1Interval_ == 0)
-        return;
-    ++e.TickCount;
-    if (e.TickCount >= e.AnswerShowSeconds * 10 && e.SeriesPos <= e.QuestionTotal)
-        NyPost();
-}
-
-void ExerciseWindow::Timer3Timer()
-{
-    Engine& e = engine_;
-    if (timer3Interval_ == 0)
-        return;
-    ++e.TickCount;
-    if (e.TickCount >= e.AnswerShowSeconds * 10) {
-        Timer1->stop();
-        timer1Interval_ = 0;
-        Panel1->show();
-        Timer3->stop();
-        timer3Interval_ = 0;
-        Avslutning();
-    }
-}
-
-void ExerciseWindow::Timer2Timer()
-{
-    Engine& e = engine_;
-    ++e.TickCount;
-    if (e.TickCount >= e.AnswerShowSeconds && e.SeriesPos <= e.QuestionTotal)
-        NyPost();
-}
-
-void ExerciseWindow::spacePressed()
-{
-    if (answerShowing())
-        engine_.TickCount = 20000;
-}
-
-void ExerciseWindow::escapePressed()
-{
-    Engine& e = engine_;
-    if (e.SeriesPos > e.QuestionTotal)
-        return;
-    if (mode() == 2) {
-        if (app_.diagnosis)
-            app_.diagnosis->diagnosback(e.CorrectCount);
-        closeWindow();
-        return;
-    }
-    showButtonPanel();
-}
-
-void ExerciseWindow::showButtonPanel()
-{
-    // "Corrige las faltas" is offered (and focused) only while the file has
-    // stored wrong answers.
-    Panel1->show();
-    Panel1->raise();
-    if (mode() == 0 || mode() >= 3) {
-        const bool stored = engine_.ErrorCounts[engine_.CatalogueIndex] >= 1;
-        Button1->setEnabled(stored);
-        (stored ? Button1 : Button2)->setFocus();
-    }
-}
-
-void ExerciseWindow::Edit1Change()
-{
-    if (!LampShape->isVisible() || !(mode() == 0 || mode() == 3 || mode() == 4))
-        return;
-    auto* lamp = static_cast<Lamp*>(LampShape);
-    lamp->colour = engine_.GreenRedTest(toCp1252(Edit1->text()), toCp1252(Label5->text())) == 1 ? Lime : Red;
-    lamp->update();
-}
-
-// --- the button panel ------------------------------------------------------------
-
-void ExerciseWindow::lampControls()
-{
-    if (mode() == 1 || mode() == 2) {
-        lampknapp->hide();
-        LampShape->hide();
-    } else {
-        LampShape->setVisible(LetterDisplayOn);
-        lampknapp->setVisible(!LetterDisplayOn);
-    }
-}
-
-void ExerciseWindow::focusEdit()
-{
-    Edit1->setEnabled(true);
-    Edit1->setFocus();
-}
-
-void ExerciseWindow::rensa()
-{
-    Engine& e = engine_;
-    if (mode() == 1 || mode() == 2) {
-        lampknapp->hide();
-        LampShape->hide();
-    } else {
-        lampknapp->setVisible(!LetterDisplayOn);
-        lampknapp->setEnabled(true);
-    }
-    e.CorrectCount = 0;
-    e.WrongCount = 0;
-}
-
-void ExerciseWindow::Button2Click()
-{
-    Engine& e = engine_;
-    Panel1->hide();
-    if (e.SeriesPos >= e.QuestionTotal) {
-        BildPanelen->hide();
-        if (mode() == 0)
-            LovordPanel->hide();
-        lampControls();
-        e.CorrectCount = 0;
-        e.CorrectionPass = false;
-        e.QuestionTotal = e.SeriesSize;
-        if (mode() == 5)
-            e.WorkMode = 3;
-        if (mode() >= 2 && mode() <= 4)
-            UppDateraDiagnosResultatet();
-        if (mode() == 0) {
-            NyStartaAster(true);
-        } else {
-            NyStartaAster(false);
-            TestOverSkrift();
-        }
-        e.SeriesPos = 1;
-        NyPost();
-    }
-    focusEdit();
-    rensa();
-    BitBtn1->setEnabled(true);
-    Helpknapp1->setEnabled(true);
-    HelpKnapp2->setEnabled(true);
-}
-
-void ExerciseWindow::Button1Click()
-{
-    Engine& e = engine_;
-    BildPanelen->hide();
-    if ((mode() == 0 || mode() >= 3) && e.ErrorCounts[e.CatalogueIndex] > 0) {
-        if (mode() == 0)
-            LovordPanel->hide();
-        e.CorrectCount = 0;
-        e.CorrectionPass = true;
-        const int stored = e.ErrorCounts[e.CatalogueIndex];
-        e.QuestionTotal = e.SeriesSize < 11 ? std::min(stored, e.SeriesSize) : std::min(stored, 10);
-        e.SeriesPos = 1;
-        NyStartaAster(true);
-        if (mode() == 3 || mode() == 4)
-            e.WorkMode = 5;
-    }
-    lampControls();
-    Edit1->show();
-    focusEdit();
-    Panel1->hide();
-    BitBtn1->setEnabled(true);
-    FrageLabel2->show();
-    if (DiagPanel1->isVisible())
-        NyStartaAster(false);
-    NyPost();
-}
-
-void ExerciseWindow::closeWindow()
-{
-    Timer1->stop();
-    Timer2->stop();
-    Timer3->stop();
-    timer1Interval_ = timer3Interval_ = 0;
-    done(QDialog::Accepted);
-}
-
-void ExerciseWindow::Button3Click()
-{
-    if (mode() >= 2 && mode() <= 5 && app_.diagnosis)
-        app_.diagnosis->enableProtocol();
-    closeWindow();
-}
-
-void ExerciseWindow::BitBtn1Click()
-{
-    Engine& e = engine_;
-    if (mode() == 0 || mode() >= 2) {
-        ui::showModal<TStallin>(app_.platform, app_);
-        if (e.SeriesPos <= e.QuestionTotal)
-            focusEdit();
-    }
-    Panel1->setVisible(e.QuestionTotal < e.SeriesPos);
-}
-
-// --- help, lamp, paste, rule page ------------------------------------------------
-
-void ExerciseWindow::Helpknapp1Click()
-{
-    if (mode() >= 2 && mode() <= 4)
-        ++HelpUsed;
-    Label6->show();
-    if (HelpTextCount == 2) {
-        Helpknapp1->hide();
-        HelpKnapp2->show();
-        HelpKnapp2->setEnabled(true);
-    } else {
-        Helpknapp1->setEnabled(false);
-    }
-    if (Edit1->isVisible() && Edit1->isEnabled())
-        Edit1->setFocus();
-}
-
-void ExerciseWindow::HelpKnapp2Click()
-{
-    if (mode() == 3 || mode() == 4)
-        ++HelpUsed;
-    Label7->show();
-    HelpKnapp2->setEnabled(false);
-    if (Edit1->isVisible() && Edit1->isEnabled())
-        Edit1->setFocus();
-}
-
-void ExerciseWindow::lampknappClick()
-{
-    lampknapp->hide();
-    LetterDisplayOn = !LetterDisplayOn;
-    if (LetterDisplayOn) {
-        LampShape->show();
-        Edit1Change();
-        if (Edit1->isEnabled())
-            Edit1->setFocus();
-        if (mode() == 3 || mode() == 4)
-            ++HelpUsed;
-    } else {
-        LampShape->hide();
-    }
-}
-
-void ExerciseWindow::LampShapeMouseDown()
-{
-    LampShape->hide();
-    LetterDisplayOn = false;
-    lampknapp->show();
-}
-
-void ExerciseWindow::paste(QChar letter)
-{
-    app_.platform.setClipboardText(QString(letter));
-    QLineEdit* target = qobject_cast<QLineEdit*>(focusWidget());
-    if (!target)
-        target = Edit1;
-    target->insert(QString(letter));
-}
-
-void ExerciseWindow::regelknappClick()
-{
-    Engine& e = engine_;
-    regelknapp->setEnabled(false);
-    RegelPanel->show();
-    RegelPanel->raise();
-    if (!OwnRulePage)
-        RulePageName = rulePageFor(e.ExerciseNo);
-    const int buttonHeight = ClosePanel2Knapp->sizeHint().height();
-    WebBrowser1->setGeometry(5, 5, RegelPanel->width() - 10, RegelPanel->height() - buttonHeight - 20);
-    ClosePanel2Knapp->setGeometry(0, RegelPanel->height() - buttonHeight, RegelPanel->width(), buttonHeight);
-    ClosePanel2Knapp->setFocus();
-    if (RulePageName.isEmpty()) {
-        e.fail(QStringLiteral("Filen ") + paths::display(e.CdPath, QStringLiteral("\\regler\\R%1.htm").arg(e.ExerciseNo))
-               + QStringLiteral(" finns inte eller är felaktig"));
-        return;
-    }
-    const QString relative = QStringLiteral("\\regler\\") + RulePageName;
-    if (auto page = e.findContentFile(relative))
-        WebBrowser1->openPage(*page);
-    else
-        e.fail(QStringLiteral("Filen ") + paths::display(e.CdPath, relative) + QStringLiteral(" finns inte eller är felaktig"));
-    regelknapp->setEnabled(true);
-}
-
-void ExerciseWindow::ClosePanel2KnappClick()
-{
-    RegelPanel->hide();
-    if (Edit1->isEnabled() && Edit1->isVisible())
-        Edit1->setFocus();
-}
-
-// --- star column, diagnosis counters -----------------------------------------------
-
-void ExerciseWindow::NyStartaAster(bool start)
-{
-    if (start) {
-        DiagPanel1->hide();
-        Aster2->SetRutNummer(0);
-        Aster2->SetMaxAntalRutor(engine_.QuestionTotal);
-        Aster2->SetStarta(true);
-        Aster2->show();
-        Aster2->SetVisa(true);
-        Aster2->Refresh();
-    } else {
-        Aster2->SetVisa(false);
-        Aster2->hide();
-    }
-}
-
-void ExerciseWindow::UppDateraDiagnosResultatet()
-{
-    DiagPanel1->show();
-    DiagLabel3->setText(QStringLiteral("%1/%2").arg(engine_.SeriesPos).arg(Engine::DiagnosisRoundSize));
-    DiagLabel5->setText(QString::number(engine_.CorrectCount));
-}
-
-void ExerciseWindow::TestOverSkrift()
-{
-    if (mode() >= 2 && mode() <= 4) {
-        DiagPanel2->show();
-        DiagLabel1->setText(mode() == 2 ? QStringLiteral("Diagnos: Testning")
-                                        : QStringLiteral("Övning %1").arg(engine_.PracticeRound + 1));
-    } else {
-        DiagPanel2->hide();
-    }
-}
-
-// --- end of series -------------------------------------------------------------
-
-void ExerciseWindow::passPractice()
-{
-    Engine& e = engine_;
-    e.WorkMode = 4;
-    e.PracticeRound = 5;
-    if (app_.diagnosis)
-        app_.diagnosis->practicePassed(e.DiagnosisItem);
-    e.WorkMode = 2;
-    e.CorrectCount = 0;
-    if (app_.diagnosis)
-        app_.diagnosis->enableProtocol();
-    closeWindow();
-}
-
-void ExerciseWindow::Avslutning()
+void ExerciseWindow::showEnd(const SeriesEnd& end)
 {
     Engine& e = engine_;
     regelknapp->hide();
-    BildPanelen->show();
+    BildPanelen->hide();
     BildTextPanel->hide();
-    Image1->hide();
-    if (e.PictureMode == 1 || e.PictureMode == 3) {
-        e.PictureNo = e.haemta_Bildslumptal();
-        if (e.PictureNo > 0) {
-            BildLabel->setText(shown(e.PictureCaption));
+    if (end.pictureNo > 0) {
+        const QString name = QStringLiteral("\\BILD\\SPA%1.BMP").arg(end.pictureNo, 4, 10, QChar(u'0'));
+        const QPixmap picture = [&] {
+            if (auto file = e.findContentFile(name))
+                return ui::loadPicture(*file);
+            return QPixmap();
+        }();
+        if (!picture.isNull()) {
+            // Kept in proportion and never enlarged past its own size, so it stays sharp.
+            const QSize room = BildPanelen->size();
+            const QPixmap fitted = picture.width() > room.width() || picture.height() > room.height()
+                                       ? picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                       : picture;
+            Image1->setPixmap(fitted);
+            BildPanelen->show();
+            BildPanelen->raise();
+            BildLabel->setText(shown(end.pictureCaption));
             BildLabel->adjustSize();
             BildTextPanel->setGeometry(0, 0, BildLabel->width() + 2 * e.LetterWidth, BildLabel->height() + 8);
             BildLabel->move(e.LetterWidth, 4);
-            BildTextPanel->show();
+            BildTextPanel->setVisible(!end.pictureCaption.empty());
             BildTextPanel->raise();
-            const QString name = QStringLiteral("\\BILD\\SPA%1.BMP").arg(e.PictureNo, 4, 10, QChar(u'0'));
-            if (auto file = e.findContentFile(name)) {
-                const QPixmap picture = ui::loadPicture(*file);
-                Image1->setPixmap(picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-                Image1->show();
-            }
         }
     }
-    if (mode() == 2)
-        e.PracticeRound = 0;
-    if ((mode() == 3 || mode() == 4) && !e.CorrectionPass && e.CorrectCount >= Engine::DiagnosisPassMark) {
-        passPractice();
-        return;
-    }
-    if (mode() == 2) {
-        if (e.PracticeRound != 5 && app_.diagnosis)
-            app_.diagnosis->diagnosback(e.CorrectCount);
-        closeWindow();
-        return;
-    }
-    if (mode() == 0 && !e.CorrectionPass && e.CorrectCount >= e.QuestionTotal - 2) {
-        LovordPanel->show();
-        e.HaemtaLovordFilNamn();
-        if (e.KollaLovOrd(e.PraiseFileName)) {
-            e.QuestionNo = uint16_t(e.haemta_Lovordslumptal(e.PraiseDrawCounters[e.PraiseIndex], e.PraiseIndex));
-            e.haemtaord(e.PraiseFileName, e.QuestionNo);
-            e.str_postarray(e.CurrentLine);
-            RitaLovord(shown(e.LovordMen(e.AnswerFields[1])), shown(e.LovordMen(e.AnswerFields[2])),
-                       shown(e.LovordMen(e.AnswerFields[3])));
-        }
-    }
-    showButtonPanel();
+    if (end.praised)
+        RitaLovord(shown(end.praise[0]), shown(end.praise[1]), shown(end.praise[2]));
+    else
+        LovordPanel->hide();
+}
+
+void ExerciseWindow::clearEnd()
+{
+    BildPanelen->hide();
+    LovordPanel->hide();
+}
+
+void ExerciseWindow::showPanel(bool correctionOffered)
+{
+    Panel1->show();
+    Panel1->raise();
+    Button1->setEnabled(correctionOffered);
+    BitBtn1->setEnabled(true);
+    (correctionOffered ? Button1 : Button2)->setFocus();
+}
+
+void ExerciseWindow::hidePanel()
+{
+    Panel1->hide();
+}
+
+void ExerciseWindow::finish()
+{
+    WaitTimer->stop();
+    endPreview();
+    done(QDialog::Accepted);
+}
+
+void ExerciseWindow::done(int result)
+{
+    WaitTimer->stop();
+    QDialog::done(result);
 }
 
 void ExerciseWindow::RitaLovord(const QString& t1, const QString& t2, const QString& t3)
@@ -1120,12 +436,10 @@ void ExerciseWindow::RitaLovord(const QString& t1, const QString& t2, const QStr
     lovordinnershape->setGeometry(4, 4, LovordPanel->width() - 16, LovordPanel->height() - 16);
     const int innerW = lovordinnershape->width(), innerH = lovordinnershape->height();
     int pt = screen.width() < 750 ? 12 : screen.width() < 900 ? 16 : 24;
+    pt = std::max(pt, pt * e.ScaleFactor / 100);
     auto fit = [&](QLabel* label, const QString& text, int& size) {
-        QFont f(QStringLiteral("Arial"));
-        f.setBold(true);
         auto apply = [&] {
-            f.setPointSize(size);
-            label->setFont(f);
+            label->setFont(ui::programFontPt(size));
             label->setText(text);
             label->adjustSize();
         };
@@ -1149,95 +463,186 @@ void ExerciseWindow::RitaLovord(const QString& t1, const QString& t2, const QStr
     LovordPanel->raise();
 }
 
-// --- worksheet mode ----------------------------------------------------------------
+// --- the button panel and the rule page -----------------------------------------------------------
+
+void ExerciseWindow::Button1Click() { series_.correctionPass(); }
+
+void ExerciseWindow::Button2Click() { series_.continueSeries(); }
+
+void ExerciseWindow::Button3Click() { series_.interrupt(); }
+
+void ExerciseWindow::BitBtn1Click()
+{
+    if (isWorksheet(engine_.WorkMode))
+        return;
+    ui::showModal<TStallin>(app_.platform, app_);
+    series_.settingsClosed();
+}
+
+void ExerciseWindow::regelknappClick()
+{
+    Engine& e = engine_;
+    regelknapp->setEnabled(false);
+    RegelPanel->show();
+    RegelPanel->raise();
+    if (!OwnRulePage)
+        RulePageName = descriptor_ ? QString::fromStdString(descriptor_->pageOf(e.ExerciseNo)) : QString();
+    const int buttonHeight = ClosePanel2Knapp->sizeHint().height();
+    WebBrowser1->setGeometry(5, 5, RegelPanel->width() - 10, RegelPanel->height() - buttonHeight - 20);
+    ClosePanel2Knapp->setGeometry(0, RegelPanel->height() - buttonHeight, RegelPanel->width(), buttonHeight);
+    ClosePanel2Knapp->setFocus();
+    if (RulePageName.isEmpty()) {
+        e.fail(QStringLiteral("Filen ") + paths::display(e.CdPath, QStringLiteral("\\regler\\R%1.htm").arg(e.ExerciseNo))
+               + QStringLiteral(" finns inte eller är felaktig"));
+        return;
+    }
+    const QString relative = QStringLiteral("\\regler\\") + RulePageName;
+    if (auto page = e.findContentFile(relative))
+        WebBrowser1->openPage(*page);
+    else
+        e.fail(QStringLiteral("Filen ") + paths::display(e.CdPath, relative) + QStringLiteral(" finns inte eller är felaktig"));
+    regelknapp->setEnabled(true);
+}
+
+void ExerciseWindow::ClosePanel2KnappClick()
+{
+    RegelPanel->hide();
+    if (QWidget* box = answerFocus(); box && series_.asking())
+        box->setFocus();
+    else
+        setFocus();
+}
+
+// --- keys and the mouse ----------------------------------------------------------------------------
+
+void ExerciseWindow::spacePressed() { series_.cutWait(); }
+
+void ExerciseWindow::escapePressed()
+{
+    if (RegelPanel->isVisible()) {
+        ClosePanel2KnappClick();
+        return;
+    }
+    series_.pause();
+}
+
+bool ExerciseWindow::event(QEvent* event)
+{
+    // A click on the question, a label or the background must not take the
+    // keyboard from the answer: the click gives the window the focus, and the
+    // answer gets it straight back.
+    if (event->type() == QEvent::MouseButtonRelease && series_.asking() && !RegelPanel->isVisible())
+        if (QWidget* box = answerFocus(); box && box->isVisible() && box->isEnabled() && focusWidget() != box)
+            if (!qobject_cast<QPushButton*>(focusWidget()))
+                box->setFocus();
+    return QDialog::event(event);
+}
+
+void ExerciseWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The window has the keys when nothing else takes them: while the answer
+    // shows, after a click on the background, or from a button that passes them on.
+    const int key = event->key();
+    if (key == Qt::Key_Space && series_.waiting()) {
+        spacePressed();
+    } else if (key == Qt::Key_Escape) {
+        if (RegelPanel->isVisible())
+            ClosePanel2KnappClick();
+        else if (Panel1->isVisible())
+            Button3Click();
+        else if (isWorksheet(engine_.WorkMode) && Worksheet->shownRow() == Worksheet->SkrivutPanel1)
+            Worksheet->TillMenynButton->click();
+        else if (series_.asking())
+            escapePressed();
+    } else if ((key == Qt::Key_Up || key == Qt::Key_Down) && !Worksheet->SkrivutAntalPanel->isHidden()
+               && !Worksheet->isHidden()) {
+        Worksheet->chooseCount(key == Qt::Key_Up ? +1 : -1);
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QPushButton*>(focusWidget())) {
+        static_cast<QPushButton*>(focusWidget())->click();
+    } else if (QWidget* box = answerFocus(); box && series_.asking() && box->isVisible() && box->isEnabled()) {
+        // Typing after a click elsewhere goes where it was meant to go.
+        box->setFocus();
+        QApplication::sendEvent(box, event);
+        return;
+    }
+    event->accept();
+}
+
+// --- worksheet mode ----------------------------------------------------------------------------------
+
+QString ExerciseWindow::printedInstruction()
+{
+    QString instruction = InstruktionsLabel->text();
+    if (instruction.endsWith(u'.')) {
+        instruction.chop(1);
+        InstruktionsLabel->setText(instruction);
+    }
+    return instruction;
+}
+
+WorksheetBlock ExerciseWindow::worksheetBlock()
+{
+    Engine& e = engine_;
+    WorksheetBlock block;
+    if (!e.HeaderLines[1].empty()) {
+        std::string heading = e.HeaderLines[1];
+        if (!e.HeaderLines[2].empty())
+            heading += ". " + e.HeaderLines[2] + ". " + e.HeaderLines[3];
+        block.heading = shown(cut(heading, 80));
+    }
+    const QString instruction = printedInstruction();
+    if (!instruction.isEmpty())
+        block.withoutAnswers << QStringLiteral("      ") + instruction + QStringLiteral(":");
+    return block;
+}
+
+WorksheetTask ExerciseWindow::standardTask(const QString& question, const QString& answer) const
+{
+    return {{question, QStringLiteral("       ") + QString(57, u'_')}, {question, QStringLiteral("       ") + answer}};
+}
+
+WorksheetTask ExerciseWindow::worksheetTask()
+{
+    const Engine& e = engine_;
+    return standardTask(shown(e.AnswerFields[1]), app_.utskrift ? app_.utskrift->UtSkriftSvar(e.AnswerFields[2])
+                                                                : shown(e.AnswerFields[2]));
+}
 
 void ExerciseWindow::sendToPrintList()
 {
-    Engine& e = engine_;
-    TUtskrift* printer = app_.utskrift;
-    if (!printer)
+    if (!app_.utskrift)
         return;
-    if (e.WorksheetHeadPending) {
-        ++e.WorksheetBlockCount;
-        if (!e.HeaderLines[1].empty()) {
-            std::string heading = e.HeaderLines[1];
-            if (!e.HeaderLines[2].empty())
-                heading += ". " + e.HeaderLines[2] + ". " + e.HeaderLines[3];
-            e.WorksheetHeading = cut(heading, 80);
-        }
-        const QString line = QString::number(e.WorksheetBlockCount) + QStringLiteral(".  ") + shown(e.WorksheetHeading);
-        printer->ListBox1->addItem(line);
-        printer->ListBox2->addItem(line);
-        QString instruction = InstruktionsLabel->text();
-        if (!instruction.isEmpty()) {
-            if (instruction.endsWith(u'.')) {
-                instruction.chop(1);
-                InstruktionsLabel->setText(instruction);
-            }
-            printer->ListBox1->addItem(QStringLiteral("      ") + instruction + QStringLiteral(":"));
-        }
-        e.WorksheetHeadPending = false;
-        for (QPushButton* b : printButtons)
-            b->setEnabled(true);
-    }
-    const int n = ++e.WorksheetTaskCount;
-    const QString prefix = n < 10 ? QStringLiteral("   %1. ").arg(n) : n < 100 ? QStringLiteral(" %1. ").arg(n)
-                                                                                : QStringLiteral("%1. ").arg(n);
-    printer->ListBox1->addItem(prefix + shown(e.AnswerFields[1]));
-    printer->ListBox1->addItem(QStringLiteral("       ") + QString(57, u'_'));
-    printer->ListBox2->addItem(prefix + shown(e.AnswerFields[1]));
-    printer->ListBox2->addItem(QStringLiteral("       ") + printer->UtSkriftSvar(e.AnswerFields[2]));
+    app_.utskrift->sendTask(worksheetBlock(), worksheetTask());
+    Worksheet->setPrintButtonsEnabled(true);
 }
 
-void ExerciseWindow::chooseCount(int delta)
+void ExerciseWindow::sendChosen(int count)
 {
-    Engine& e = engine_;
-    if (delta > 0 && ChosenCount < e.QuestionCounts[e.CatalogueIndex])
-        ++ChosenCount;
-    else if (delta < 0 && ChosenCount > 0)
-        --ChosenCount;
-    AntalLabel->setText(QStringLiteral("Antal : %1").arg(ChosenCount));
-}
-
-void ExerciseWindow::countDone()
-{
-    Engine& e = engine_;
-    if (ChosenCount == 0 && e.WorksheetHeadPending && app_.utskrift) {
+    if (count == 0 && app_.utskrift && engine_.WorksheetHeadPending) {
         // Nothing chosen: the heading alone goes to the list, as it was pending.
-        const int tasks = e.WorksheetTaskCount;
-        sendToPrintList();
-        for (int i = 0; i < 2; ++i) {
-            app_.utskrift->ListBox1->takeItem(app_.utskrift->ListBox1->count() - 1);
-            app_.utskrift->ListBox2->takeItem(app_.utskrift->ListBox2->count() - 1);
-        }
-        e.WorksheetTaskCount = tasks;
+        app_.utskrift->sendHeading(worksheetBlock());
+        Worksheet->setPrintButtonsEnabled(true);
     }
-    for (int i = 0; i < ChosenCount; ++i) {
+    for (int i = 0; i < count; ++i) {
         sendToPrintList();
-        NyPost();
+        series_.NyPost();
     }
-    showRow(SkrivutPanel1);
 }
 
 void ExerciseWindow::printWorksheet(bool withAnswers)
 {
     Engine& e = engine_;
-    const auto rowButtons = SkrivutSvarPanel->findChildren<QPushButton*>();
-    for (QPushButton* b : rowButtons)
-        b->setEnabled(false);
     e.PrintHeadingNeeded = true;
     e.PrintWithAnswers = withAnswers;
     if (app_.utskrift)
         app_.utskrift->SkrivutFraga();
-    for (QPushButton* b : rowButtons)
-        b->setEnabled(true);
 }
 
 void ExerciseWindow::clearPrintList()
 {
-    if (app_.utskrift)
+    if (app_.utskrift) {
         app_.utskrift->Rensa(true);
-    else {
+    } else {
         Engine& e = engine_;
         e.PrintHeadingNeeded = true;
         e.WorksheetHeadPending = true;
@@ -1245,65 +650,34 @@ void ExerciseWindow::clearPrintList()
         e.PageNo = 1;
         e.WorksheetBlockCount = 0;
     }
+    Worksheet->setPrintButtonsEnabled(false);
 }
 
-// --- keys ----------------------------------------------------------------------
-
-bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event)
+void ExerciseWindow::showPreview(int list)
 {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            answerEntered();
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            escapePressed();
-            return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress && SkrivutAntalPanel->isVisible()) {
-        // The buttons of the row would take the arrows to move the focus.
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            chooseCount(key == Qt::Key_Up ? +1 : -1);
-            return true;
-        }
-    }
-    if (watched == LampShape && event->type() == QEvent::MouseButtonPress) {
-        LampShapeMouseDown();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    TUtskrift* printer = app_.utskrift;
+    if (!printer)
+        return;
+    // The preview is a window of this one while it shows: above it under any
+    // window manager, and usable while this window is modal.
+    if (printer->parentWidget() != this)
+        printer->setParent(this, Qt::Window | Qt::Tool);
+    printer->showList(list);
+    const QSize screen = app_.platform.screenSize();
+    printer->setGeometry(screen.width() / 2, screen.height() / 8, screen.width() / 2 - engine_.LetterWidth,
+                         screen.height() * 5 / 8);
+    printer->show();
+    printer->raise();
+    printer->activateWindow();
 }
 
-void ExerciseWindow::keyPressEvent(QKeyEvent* event)
+void ExerciseWindow::endPreview()
 {
-    // The window takes the keys while the edit box is disabled: Space ends an
-    // answer display, the arrows drive the count chooser, Esc acts on the
-    // panel's cancel button.
-    const int key = event->key();
-    if (key == Qt::Key_Space) {
-        spacePressed();
-    } else if (SkrivutAntalPanel->isVisible() && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-        chooseCount(key == Qt::Key_Up ? +1 : -1);
-    } else if (key == Qt::Key_Escape) {
-        if (RegelPanel->isVisible())
-            ClosePanel2KnappClick();
-        else if (Panel1->isVisible())
-            Button3Click();
-        else if (mode() == 1 && SkrivutPanel1->isVisible())
-            TillMenynButton->click();
-    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget()))
-            b->click();
+    TUtskrift* printer = app_.utskrift;
+    if (printer && printer->parentWidget() == this) {
+        printer->hide();
+        printer->setParent(nullptr, Qt::Window);
     }
-    event->accept();
-}
-
-void ExerciseWindow::contextMenuEvent(QContextMenuEvent* event)
-{
-    PopupMenu1->popup(event->globalPos());
 }
 
 } // namespace lingvaro

@@ -1,143 +1,71 @@
 #pragma once
-// The protocol every exercise window follows, written once: a series of
-// questions drawn without repeats, judging, the correct answer held on screen
-// for a while, the star column, help texts, the wrong-letter lamp, the rule
-// page, re-practice of the wrong answers, pause and resume, settings, praise and
-// a reward picture, the diagnosis counters and pass rules, and worksheet mode,
-// where the window picks questions for the print list instead of asking them.
+// The frame every exercise window is built in: a borderless full-screen window
+// with the heading box, the instruction and question lines, the star column,
+// the diagnosis counters, the button panel, the praise box, the reward picture,
+// the rules button with its page, the worksheet rows, the keys and the clock of
+// the waits. The series (series.h) decides; the frame shows what it decides.
 //
-// A window built on it supplies only what differs: how a question is shown and
-// an answer taken, its variants by exercise number, which exercises have a rules
-// button and which page each has, and its captions. Every state change runs
-// through the handlers below, so a test can drive a whole series without
-// painting and without waiting: the timers' tick handlers are public.
+// A window built on it supplies only its differences: its rules value, its
+// question area and answer input (showQuestion, setAnswering, answerFocus), and
+// its worksheet lines. Its constructor builds its own widgets and ends with
+// begin().
+
+#include "exercises/common/rules.h"
+#include "exercises/common/series.h"
+#include "results/skrivut.h"
 
 #include <QDialog>
-#include <QString>
+#include <QStringList>
+#include <memory>
 #include <string>
 
+class QFrame;
 class QLabel;
-class QLineEdit;
-class QMenu;
 class QPushButton;
 class QTimer;
-class QToolButton;
-class QFrame;
-class QWidget;
 
 namespace lingvaro {
 
 class Engine;
+class HeadingBox;
 class TAster;
+class WorksheetPanel;
 struct AppContext;
+struct WindowDescriptor;
 namespace ui {
 class PageBrowser;
-class SpinButton;
 }
 
-class ExerciseWindow : public QDialog {
+class ExerciseWindow : public QDialog, protected SeriesView {
     Q_OBJECT
 public:
-    explicit ExerciseWindow(AppContext& app);
+    // className names the window's descriptor (its rules button and rule pages).
+    ExerciseWindow(AppContext& app, const char* className, const ExerciseRules& rules);
     ~ExerciseWindow() override;
 
-    // --- what a window supplies ----------------------------------------------
-    // Exercise numbers with a rules button (in practice and diagnosis practice).
-    virtual bool hasRulesButton(int exerciseNo) const { (void)exerciseNo; return false; }
-    // The rule page of an exercise number, empty when it has none.
-    virtual QString rulePageFor(int exerciseNo) const { (void)exerciseNo; return {}; }
-    // Window variants by exercise number, applied to each new question.
-    virtual void variant() {}
-    // A window may delay its first question (Timer2).
-    virtual bool delaysFirstQuestion() const { return false; }
-    // Swedish captions on the button panel instead of the Spanish set.
-    virtual bool swedishCaptions() const { return false; }
+    Engine& engine() { return engine_; }
+    ExerciseSeries& series() { return series_; }
 
-    // --- the protocol --------------------------------------------------------
-    void FormCreate();       // called by the window at the end of its constructor
-    void Inled();            // layout
-    void RitaOverskriften(const QString& line1, const QString& line2, const QString& line3);
-    void NyPost();           // next question
-    void NollaLabeller();    // clear the labels
-    void Avslutning();       // end of series
-    void RitaLovord(const QString& t1, const QString& t2, const QString& t3);
-    void NyStartaAster(bool start);
-    void UppDateraDiagnosResultatet();
-    void TestOverSkrift();
-    void rensa();
-
-    // Handlers
-    void answerEntered();    // Enter in Edit1
-    void escapePressed();    // Esc in Edit1
-    void Edit1Change();
-    void spacePressed();     // Space while the answer is shown
-    void Button1Click();     // "Corrige las &faltas"
-    void Button2Click();     // "&Continúa"
-    void Button3Click();     // "&Interrumpe"
-    void BitBtn1Click();     // "&Ajustes"
-    void Helpknapp1Click();
-    void HelpKnapp2Click();
-    void lampknappClick();
-    void LampShapeMouseDown();
-    void regelknappClick();
-    void ClosePanel2KnappClick();
-    void paste(QChar letter); // the paste menu: "¡", "¿" or "ñ"
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
-
-    // Worksheet mode
-    void sendToPrintList();   // the question on screen goes to both print lists
-    void chooseCount(int delta);
-    void countDone();         // "&Klart"
-    void printWorksheet(bool withAnswers);
-    void clearPrintList();    // "&Rensa"
-    void showRow(QWidget* row);
-
-    // Per-window state
-    int HelpUsed = 0;
-    int HelpTextCount = 0;
-    bool LetterDisplayOn = false;
-    bool FirstQuestion = true;
-    bool ReturnToChoice = false;
-    bool ListFromMainRow = false;
-    int ChosenCount = 1;
-    QString RulePageName;
-    bool OwnRulePage = false;
-
-    // Components, named as in every exercise window
-    QFrame* OverskriftYtterShape;
-    QFrame* OverskriftInnerShape;
-    QLabel* Overs1Label;
-    QLabel* Overs2Label;
-    QLabel* Overs3Label;
+    // --- the frame's parts, named as in every exercise window ----------------
+    HeadingBox* Heading;
     QLabel* InstruktionsLabel;
-    QLabel* FrageLabel1;
-    QLabel* FrageLabel2;
-    QLineEdit* Edit1;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QPushButton* Helpknapp1;
-    QPushButton* HelpKnapp2;
-    QToolButton* lampknapp;
-    QWidget* LampShape;
+    QLabel* FrageLabel1; // the question's upper line
+    QLabel* FrageLabel2; // its lower line (the only one of a short question)
     QPushButton* regelknapp;
     QFrame* RegelPanel;
     ui::PageBrowser* WebBrowser1;
     QPushButton* ClosePanel2Knapp;
-    QFrame* Panel1;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    QPushButton* BitBtn1;
+    QFrame* Panel1; // the button panel
+    QPushButton* Button1; // "Corrige las &faltas"
+    QPushButton* Button2; // "&Continúa"
+    QPushButton* Button3; // "&Interrumpe"
+    QPushButton* BitBtn1; // "&Ajustes"
     TAster* Aster2;
     QFrame* DiagPanel1;
-    QLabel* DiagLabel3;
-    QLabel* DiagLabel5;
+    QLabel* DiagLabel3; // "n/20"
+    QLabel* DiagLabel5; // right answers
     QFrame* DiagPanel2;
-    QLabel* DiagLabel1;
+    QLabel* DiagLabel1; // "Diagnos: Testning", "Övning n"
     QFrame* LovordPanel;
     QFrame* lovordinnershape;
     QLabel* LovordLabel1;
@@ -146,51 +74,96 @@ public:
     QLabel* Image1;
     QFrame* BildTextPanel;
     QLabel* BildLabel;
-    QFrame* SkrivutOverskriftShape1;
-    QLabel* SkrivutOverskriftLabel;
-    QFrame* SkrivutHelaPanelen;
-    QFrame* SkrivutPanel1;       // main row
-    QFrame* SkrivutValPanel;     // choose yourself
-    QFrame* SkrivutAntalPanel;   // count chooser
-    QFrame* SkrivutSvarPanel;    // print with or without answers
-    QFrame* SkrivutListValPanel; // view the choice
-    QPushButton* TillMenynButton; // "Till &menyn", the cancel button in worksheet mode
-    QLabel* AntalLabel;
-    ui::SpinButton* AntalSpin;
-    QList<QPushButton*> printButtons; // the two "&Skriv ut", the two "Se ditt &val" and "&Rensa"
-    QMenu* PopupMenu1;
-    QTimer* Timer1;
-    QTimer* Timer2;
-    QTimer* Timer3;
+    QFrame* SkrivutOverskriftShape1; // "Utskrifter"
+    WorksheetPanel* Worksheet;
+    QTimer* WaitTimer; // 100 ms ticks of the answer display and the final wait
 
-    Engine& engine() { return engine_; }
+    // The rule page of the current question: its own ("£" field) or the table's.
+    QString RulePageName;
+    bool OwnRulePage = false;
+    // Help texts of the current line (fields from the window's first help field
+    // up to the first empty one, "£" fields and the alternatives left out).
+    QStringList HelpTexts;
+
+    // --- handlers, public so tests drive them as the keys and buttons do -------
+    void Button1Click(); // "Corrige las &faltas"
+    void Button2Click(); // "&Continúa"
+    void Button3Click(); // "&Interrumpe"
+    void BitBtn1Click(); // "&Ajustes"
+    void regelknappClick();
+    void ClosePanel2KnappClick();
+    void WaitTimerTick();
+    void spacePressed();
+    void escapePressed();
+    // Worksheet mode: the question on screen goes to the print lists.
+    void sendToPrintList();
+    void sendChosen(int count); // "&Klart"
+    void printWorksheet(bool withAnswers);
+    void clearPrintList();      // "&Rensa"
+
+    // Scales a length of the design (a 1024-wide screen) to this window.
+    int px(int designPixels) const;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
+    // --- what a window supplies ---------------------------------------------------
+    // Shows the fetched question. The default shows field 1 in the question
+    // lines; windows call it or replace it.
+    void showQuestion() override;
+    // Its answer input takes answers or not.
+    void setAnswering(bool on) override = 0;
+    // The widget that takes typed keys while a question is asked (nullptr: none).
+    virtual QWidget* answerFocus() { return nullptr; }
+    // Worksheet lines for the question on screen, and the exercise heading.
+    virtual WorksheetTask worksheetTask();
+    virtual WorksheetBlock worksheetBlock();
+    // The first field that may hold a help text (3 in most windows).
+    virtual int firstHelpField() const { return 3; }
+    // Praise box; windows with one label override it.
+    virtual void RitaLovord(const QString& t1, const QString& t2, const QString& t3);
+    // Layout of the frame; windows move what differs after calling it.
+    virtual void Inled();
 
-    // The answer the typed text is judged against.
-    virtual const std::string& correctAnswer() const;
-    // Whether Timer1/Timer3 is counting an answer display (a non-zero interval
-    // while running).
-    bool answerShowing() const;
-    int mode() const;
-    void lampControls();
-    void focusEdit();
-    void starStep(bool wrong);
-    void showButtonPanel();
-    void passPractice();
-    void closeWindow();
+    // Builds what every window has from the mode and starts the series. The
+    // window's constructor calls it last.
+    void begin();
+    // Field 1 (or any text) in the question lines, broken where the labels'
+    // own type makes it break.
+    void showQuestionLines(const std::string& text);
+    // The rules button as the window's table and the line's own page say.
+    void updateRulesButton();
+    // The right edge the question may reach: left of the star column.
+    int questionRight() const;
+    // The instruction with a final full stop removed (as printed), and the
+    // standard task lines of a question and its answer.
+    QString printedInstruction();
+    WorksheetTask standardTask(const QString& question, const QString& answer) const;
+
+    // SeriesView
+    void setWaitTicking(bool on) override;
+    void restartStars(int boxes) override;
+    void hideStars() override;
+    void starStep(bool wrong) override;
+    void diagnosisChanged() override;
+    void showEnd(const SeriesEnd& end) override;
+    void clearEnd() override;
+    void showPanel(bool correctionOffered) override;
+    void hidePanel() override;
+    void finish() override;
+
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
 
     AppContext& app_;
     Engine& engine_;
-    int timer1Interval_ = 0; // the interval as the window set it; 0 = not ticking
-    int timer3Interval_ = 0;
+    const ExerciseRules& rules_;
+    const WindowDescriptor* descriptor_;
+    ExerciseSeries series_;
 
 private:
-    void buildWorksheetPanel();
-    QPushButton* rowButton(QFrame* row, const QString& caption, const QString& hint, int column);
+    void scanFields();
+    void showPreview(int list);
+    void endPreview();
 };
 
 } // namespace lingvaro

@@ -193,7 +193,7 @@ protected:
     {
         engine.QuestionNo = uint16_t(question);
         engine.CatalogueIndex = slot;
-        engine.haemtafel("X.DAT", 3);
+        engine.haemtafel("X.DAT", ErrorOp::Store);
     }
 };
 
@@ -224,29 +224,29 @@ TEST_F(ErrorListTest, ReviewRemovesRightAnswersAndMovesWrongOnesToTheBack)
     add(2, slot);
     engine.CatalogueIndex = slot;
 
-    engine.haemtafel("SPE.DAT", 0);
+    engine.haemtafel("SPE.DAT", ErrorOp::FetchFirst);
     EXPECT_EQ(engine.ErrorQuestionNo, 3);
     EXPECT_EQ(engine.CurrentLine, "q3#a3");
 
-    engine.haemtafel("SPE.DAT", 2); // wrong again: to the back
+    engine.haemtafel("SPE.DAT", ErrorOp::MoveToBack); // wrong again: to the back
     EXPECT_EQ(engine.ErrorList[1].question, 1);
     EXPECT_EQ(engine.ErrorList[2].question, 2);
     EXPECT_EQ(engine.ErrorList[3].question, 3);
-    engine.haemtafel("SPE.DAT", 0);
+    engine.haemtafel("SPE.DAT", ErrorOp::FetchFirst);
     EXPECT_EQ(engine.CurrentLine, "q2#a2");
 
-    engine.haemtafel("SPE.DAT", 1); // right: removed
+    engine.haemtafel("SPE.DAT", ErrorOp::RemoveFirst); // right: removed
     EXPECT_EQ(engine.ErrorCounts[slot], 1);
     EXPECT_EQ(engine.ErrorList[2].question, 3);
     EXPECT_EQ(engine.ErrorList[3].question, 0);
-    engine.haemtafel("SPE.DAT", 1);
+    engine.haemtafel("SPE.DAT", ErrorOp::RemoveFirst);
     EXPECT_EQ(engine.ErrorCounts[slot], 0);
     EXPECT_EQ(engine.ErrorList[1].question, 1);
     EXPECT_EQ(engine.ErrorList[1].slot, 77);
 
     // Nothing of this file left: removing or moving changes nothing.
-    engine.haemtafel("SPE.DAT", 1);
-    engine.haemtafel("SPE.DAT", 2);
+    engine.haemtafel("SPE.DAT", ErrorOp::RemoveFirst);
+    engine.haemtafel("SPE.DAT", ErrorOp::MoveToBack);
     EXPECT_EQ(engine.ErrorCounts[77], 1);
     EXPECT_EQ(engine.ErrorList[1].question, 1);
     EXPECT_EQ(engine.ErrorList[2].question, 0);

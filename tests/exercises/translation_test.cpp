@@ -1,341 +1,205 @@
-// The exercise protocol, driven through the translation window with keys:
-// whole series, the answer display, pause, correction passes, praise, help,
-// the lamp, variants, rule pages, the diagnosis rules and worksheet mode.
+// The translation window, driven by real keys and mouse clicks: its answer box
+// with help, lamp and paste menu, its variants by exercise number, its rules
+// button and pages, and its worksheet lines. (The rules of the series itself
+// are tested once, against a fake window, in common/series_test.cpp.)
 
 #include "engine/cp1252.h"
-#include "engine/engine.h"
+#include "exercises/common/headingbox.h"
+#include "exercises/common/textanswer.h"
+#include "exercises/common/worksheetpanel.h"
 #include "exercises/translation/skriva.h"
 #include "results/aster.h"
-#include "results/skrivut.h"
-#include "tests/engine/testsupport.h"
-#include "tests/ui/testplatform.h"
-#include "ui/context.h"
+#include "tests/ui/windowfixture.h"
 #include "ui/pagebrowser.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
-#include <QtTest>
 
 using namespace lingvaro;
 using namespace lingvaro::testing;
 
 namespace {
 
-// Stands in for the diagnosis protocol: records what the windows report.
-struct ProtocolStandIn : DiagnosisHost {
-    std::vector<int> results;
-    std::vector<int> passed;
-    int enabled = 0;
-    void diagnosback(int value) override { results.push_back(value); }
-    void practicePassed(int item) override { passed.push_back(item); }
-    void enableProtocol() override { ++enabled; }
-};
-
-struct Fixture {
-    TestPlatform platform;
-    Engine engine;
-    ScratchDir pc, cd;
-    AppContext app{engine, platform};
-    ProtocolStandIn protocol;
-    std::unique_ptr<TUtskrift> utskrift;
-
-    Fixture()
-    {
-        engine.setPlatform(&platform, &platform, &platform);
-        engine.PcPath = pc.path().native();
-        engine.CdPath = cd.path().native();
-        platform.screen = {1024, 768};
-        engine.Random.seed(11);
-        pc.write("PROGRAM/LINGVARO.INI", "[SETTINGS]\r\nSPAINPICTURES=0\r\n");
-        engine.HaemtaTyskaINI();
-        utskrift = std::make_unique<TUtskrift>(app);
-        app.utskrift = utskrift.get();
-        app.diagnosis = &protocol;
-        std::vector<std::string> praise;
-        for (int n = 9001; n <= 9016; ++n)
-            praise.push_back("SpOM" + std::to_string(n) + ".LOV");
-        for (const auto& p : praise)
-            cd.write("DATA/" + p, crlf({"\xa1Muy bien, <namn>!#Bra gjort!"}));
-    }
-    // A data file of n questions "frågaK#svarK" with a help text, in the catalogue.
-    void dataFile(const std::string& name, int n, const std::string& extra = "#hj\xe4lp")
-    {
-        std::vector<std::string> lines = {"$Rubrik", "$\xa7Skriv p\xe5 spanska."};
-        for (int k = 1; k <= n; ++k)
-            lines.push_back("fr\xe5ga" + std::to_string(k) + "#svar" + std::to_string(k) + extra);
-        cd.write("DATA/" + name, crlf(lines));
-    }
-    void open(const std::string& name, int mode = 0)
-    {
-        std::vector<std::string> names;
-        for (auto& entry : std::filesystem::directory_iterator(cd.path() / "DATA"))
-            names.push_back(entry.path().filename().string());
-        cd.write("DATA/datfiler.spa", crlf(names));
-        engine.BuildDataCatalogue();
-        engine.BuildPraiseCatalogue();
-        engine.ResetDrawState();
-        engine.WorkMode = uint8_t(mode);
-        engine.DataFileName = name;
-        QVERIFY(engine.Kolla(name));
-    }
-};
-
 // The pupil types and presses Enter: the right answer or a wrong one.
 void answer(TSKRIV& w, bool right)
 {
     const QString text = right ? fromCp1252(w.engine().AnswerFields[2]) : QStringLiteral("fel");
-    w.Edit1->setText(text);
-    QTest::keyClick(w.Edit1, Qt::Key_Return);
+    w.Answer->Edit1->clear();
+    QTest::keyClicks(w.Answer->Edit1, text);
+    QTest::keyClick(w.Answer->Edit1, Qt::Key_Return);
 }
 
 // Lets the answer display run out: as many ticks as the wait takes.
 void waitOut(TSKRIV& w)
 {
-    for (int i = 0; i <= w.engine().AnswerShowSeconds * 10; ++i) {
-        w.Timer1Timer();
-        w.Timer3Timer();
-    }
+    for (int i = 0; i <= w.engine().AnswerShowSeconds * 10; ++i)
+        w.WaitTimerTick();
 }
 
-class SkrivaTest : public QObject {
+QStringList lines(const QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+class TranslationTest : public QObject {
     Q_OBJECT
 private slots:
-    void aSeriesOfRightAndWrongAnswers();
-    void theAnswerDisplayIsCutShortBySpace();
-    void pauseAndResumeRestartsTheCounts();
-    void praiseNeedsEightOfTen();
-    void correctionPassesShrink();
-    void helpCountsOnlyInDiagnosisModes();
+    void aSeriesThroughTheKeys();
+    void aClickAnywhereLeavesTheKeyboardToTheAnswer();
+    void helpTexts();
     void lampColoursWhileTyping();
     void variantsAndTheHiddenLowerLine();
+    void longQuestionsBreakBeforeTheStarColumn();
     void rulesButtonAndPages();
-    void diagnosisTestAndPracticeRules();
-    void worksheetModePicksForThePrintList();
+    void diagnosisTestThroughTheWindow();
+    void worksheetModeSendsTheQuestionAndItsAnswer();
 };
 
-void SkrivaTest::aSeriesOfRightAndWrongAnswers()
+void TranslationTest::aSeriesThroughTheKeys()
 {
-    Fixture f;
+    WindowFixture f;
     f.dataFile("SPA15000.DAT", 12);
     f.open("SPA15000.DAT");
     TSKRIV w(f.app);
     w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(int(f.engine.ExerciseNo), 15000);
-    QCOMPARE(w.Overs1Label->text(), QStringLiteral("Rubrik"));
+    QCOMPARE(w.Heading->Overs1Label->text(), QStringLiteral("Rubrik"));
     QCOMPARE(w.InstruktionsLabel->text(), QStringLiteral("Skriv på spanska."));
     QCOMPARE(w.Aster2->MaxAntalRutor(), 10);
-    QSet<QString> asked;
+    QVERIFY(w.Answer->Edit1->hasFocus()); // ready for typing from the start
     for (int i = 1; i <= 10; ++i) {
-        asked << w.FrageLabel2->text();
-        const bool right = i % 3 != 0; // wrong on 3, 6, 9
+        const bool right = i % 3 != 0;
         answer(w, right);
-        QCOMPARE(w.Aster2->RutNummer(), i);
         QCOMPARE(w.Aster2->BoxRight(i), right);
         if (!right) {
-            QVERIFY(w.Label5->isVisible());
-            QVERIFY(!w.Edit1->isEnabled());
-            waitOut(w);
+            QVERIFY(w.Label5->isVisible()); // the correct answer in maroon
+            QVERIFY(!w.Answer->Edit1->isEnabled());
+            QVERIFY(w.WaitTimer->isActive());
+            // Space ends the display, wherever the focus went.
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_Space);
+            w.WaitTimerTick();
+            QVERIFY(!w.Label5->isVisible());
+            QVERIFY(w.Answer->Edit1->isEnabled());
         }
     }
-    QCOMPARE(asked.size(), 10); // no question twice in a series
     QCOMPARE(f.engine.CorrectCount, 7);
-    QCOMPARE(f.engine.WrongCount, 3);
-    QCOMPARE(f.engine.ErrorCounts[f.engine.CatalogueIndex], 3);
-    QVERIFY(w.Panel1->isVisible()); // a right last answer ends the series at once
-    QVERIFY(w.Button1->isEnabled());
-    QCOMPARE(w.Button2->text(), QStringLiteral("&Continúa"));
-
-    // A wrong last answer shows the answer first, then ends the series.
-    QTest::mouseClick(w.Button2, Qt::LeftButton);
-    QCOMPARE(f.engine.SeriesPos, 1);
-    for (int i = 1; i <= 9; ++i)
-        answer(w, true);
-    answer(w, false);
-    QVERIFY(!w.Panel1->isVisible());
-    QVERIFY(w.Label5->isVisible());
-    waitOut(w);
     QVERIFY(w.Panel1->isVisible());
+    QVERIFY(w.Button1->isEnabled());
+    QCOMPARE(w.Button1->text(), QStringLiteral("Corrige las &faltas"));
+    QCOMPARE(w.Button2->text(), QStringLiteral("&Continúa"));
+    QVERIFY(!w.BildPanelen->isVisible()); // pictures are off: nothing stands where one would be
+
+    // A second Esc on the panel acts on "&Interrumpe" and closes the window.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
     QVERIFY(f.platform.messages.empty());
 }
 
-void SkrivaTest::theAnswerDisplayIsCutShortBySpace()
+void TranslationTest::aClickAnywhereLeavesTheKeyboardToTheAnswer()
 {
-    Fixture f;
-    f.engine.AnswerShowSeconds = 9;
+    WindowFixture f;
     f.dataFile("SPA15000.DAT", 12);
     f.open("SPA15000.DAT");
     TSKRIV w(f.app);
     w.show();
-    answer(w, false);
-    const QString shownQuestion = w.FrageLabel2->text();
-    w.Timer1Timer();
-    QCOMPARE(w.FrageLabel2->text(), shownQuestion); // still showing the answer
-    w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QVERIFY(!w.Helpknapp1->hasFocus()); // Space must not land on a button
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_Space);
-    w.Timer1Timer();
-    QVERIFY(w.FrageLabel2->text() != shownQuestion);
-    QVERIFY(w.Edit1->isEnabled());
-    QVERIFY(!w.Label5->isVisible());
-}
-
-void SkrivaTest::pauseAndResumeRestartsTheCounts()
-{
-    Fixture f;
-    f.dataFile("SPA15000.DAT", 12);
-    f.open("SPA15000.DAT");
-    TSKRIV w(f.app);
-    w.show();
-    answer(w, true);
-    answer(w, true);
-    const QString question = w.FrageLabel2->text();
-    QTest::keyClick(w.Edit1, Qt::Key_Escape);
+    QLineEdit* edit = w.Answer->Edit1;
+    // Clicks into the left of the box, on the question, on the instruction and
+    // on the background: each time typing still lands in the box.
+    const QPoint places[] = {edit->mapTo(&w, QPoint(4, edit->height() / 2)),
+                             w.FrageLabel2->geometry().center(), w.InstruktionsLabel->geometry().center(),
+                             QPoint(w.width() / 2, w.height() * 3 / 4)};
+    QString typed;
+    for (const QPoint& at : places) {
+        QWidget* target = w.childAt(at) ? w.childAt(at) : &w;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&w, at));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("a"));
+        typed += u'a';
+        QCOMPARE(edit->text(), typed);
+    }
+    // Esc after a click pauses the series.
+    QTest::mouseClick(w.FrageLabel2, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(w.Panel1->isVisible());
-    QVERIFY(!w.Button1->isEnabled()); // nothing stored to correct yet
     QTest::mouseClick(w.Button2, Qt::LeftButton);
     QVERIFY(!w.Panel1->isVisible());
-    QCOMPARE(w.FrageLabel2->text(), question); // the same question again
-    QCOMPARE(f.engine.CorrectCount, 0);
-    QCOMPARE(f.engine.SeriesPos, 3);
-
-    // Esc on the last question and "&Continúa" start a new series.
-    while (f.engine.SeriesPos < 10)
-        answer(w, true);
-    QTest::keyClick(w.Edit1, Qt::Key_Escape);
-    QTest::mouseClick(w.Button2, Qt::LeftButton);
-    QCOMPARE(f.engine.SeriesPos, 1);
-    QCOMPARE(w.Aster2->RutNummer(), 0);
-
-    // A second Esc acts on "&Interrumpe" and closes the window.
-    QTest::keyClick(w.Edit1, Qt::Key_Escape);
-    QTest::keyClick(&w, Qt::Key_Escape);
-    QCOMPARE(w.result(), int(QDialog::Accepted));
-    QVERIFY(f.protocol.results.empty());
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(edit->text(), typed); // the paused answer is still there
 }
 
-void SkrivaTest::praiseNeedsEightOfTen()
+void TranslationTest::helpTexts()
 {
-    for (int wrong : {2, 3}) {
-        Fixture f;
-        f.dataFile("SPA15000.DAT", 12);
-        f.open("SPA15000.DAT");
-        TSKRIV w(f.app);
-        w.show();
-        for (int i = 1; i <= 10; ++i) {
-            answer(w, i > wrong);
-            waitOut(w);
-        }
-        QCOMPARE(w.LovordPanel->isVisible(), wrong == 2);
-        if (wrong == 2) {
-            QCOMPARE(f.engine.PraiseFileName, std::string("SpOM9013.LOV"));
-            QCOMPARE(w.LovordLabel1->text(), QStringLiteral("¡Muy bien, !"));
-            QCOMPARE(w.LovordLabel2->text(), QStringLiteral("Bra gjort!"));
-        }
-    }
-}
-
-void SkrivaTest::correctionPassesShrink()
-{
-    Fixture f;
-    f.dataFile("SPA15000.DAT", 12);
-    f.open("SPA15000.DAT");
-    TSKRIV w(f.app);
-    w.show();
-    std::vector<QString> wrongQuestions;
-    for (int i = 1; i <= 10; ++i) {
-        const bool right = i > 4;
-        if (!right)
-            wrongQuestions.push_back(w.FrageLabel2->text());
-        answer(w, right);
-        waitOut(w);
-    }
-    QVERIFY(w.Button1->isEnabled());
-    QTest::mouseClick(w.Button1, Qt::LeftButton);
-    QCOMPARE(f.engine.QuestionTotal, 4);
-    QVERIFY(f.engine.CorrectionPass);
-    QCOMPARE(w.FrageLabel2->text(), wrongQuestions[0]); // oldest first
-    answer(w, false); // wrong again: to the back
-    waitOut(w);
-    QCOMPARE(w.FrageLabel2->text(), wrongQuestions[1]);
-    answer(w, true); // right: removed
-    QCOMPARE(w.FrageLabel2->text(), wrongQuestions[2]);
-    answer(w, true);
-    answer(w, true);
-    QVERIFY(w.Panel1->isVisible());
-    QCOMPARE(f.engine.ErrorCounts[f.engine.CatalogueIndex], 1);
-    QVERIFY(!w.LovordPanel->isVisible()); // a correction pass never earns praise
-    QTest::mouseClick(w.Button1, Qt::LeftButton);
-    QCOMPARE(f.engine.QuestionTotal, 1);
-    QCOMPARE(w.FrageLabel2->text(), wrongQuestions[0]);
-    answer(w, true);
-    QVERIFY(!w.Button1->isEnabled()); // nothing left to correct
-}
-
-void SkrivaTest::helpCountsOnlyInDiagnosisModes()
-{
-    for (int mode : {0, 3}) {
-        Fixture f;
-        f.dataFile(mode == 0 ? "SPA15000.DAT" : "SpOvn101.DAT", 25, "#hj\xe4lp1#hj\xe4lp2#hj\xe4lp3");
-        f.open(mode == 0 ? "SPA15000.DAT" : "SpOvn101.DAT", mode);
+    for (WorkMode mode : {WorkMode::Practice, WorkMode::DiagnosisPractice}) {
+        WindowFixture f;
+        f.dataFile(mode == WorkMode::Practice ? "SPA15000.DAT" : "SpOvn101.DAT", 25, "#hj\xe4lp1#hj\xe4lp2#hj\xe4lp3");
+        f.open(mode == WorkMode::Practice ? "SPA15000.DAT" : "SpOvn101.DAT", mode);
         f.engine.DiagnosisItem = 1;
         TSKRIV w(f.app);
         w.show();
-        QCOMPARE(w.HelpTextCount, 3);
-        QVERIFY(w.Helpknapp1->isVisible());
-        QTest::mouseClick(w.Helpknapp1, Qt::LeftButton);
-        QVERIFY(w.Label6->isVisible());
-        QVERIFY(!w.Helpknapp1->isEnabled()); // three helps: only the first is offered
-        QVERIFY(!w.HelpKnapp2->isVisible());
+        QCOMPARE(w.Answer->HelpTextCount, 3);
+        QTest::mouseClick(w.Answer->Helpknapp1, Qt::LeftButton);
+        QVERIFY(w.Answer->Label6->isVisible());
+        QVERIFY(!w.Answer->Helpknapp1->isEnabled()); // three helps: only the first is offered
+        QVERIFY(!w.Answer->HelpKnapp2->isVisible());
+        QCOMPARE(w.focusWidget(), w.Answer->Edit1); // the click on help gives the keys back
         answer(w, true);
-        QCOMPARE(f.engine.CorrectCount, mode == 0 ? 1 : 0);
-        // The lamp counts as a help in practice.
-        QTest::mouseClick(w.lampknapp, Qt::LeftButton);
-        answer(w, true);
-        QCOMPARE(f.engine.CorrectCount, mode == 0 ? 2 : 0);
+        QCOMPARE(f.engine.CorrectCount, mode == WorkMode::Practice ? 1 : 0);
     }
-    Fixture two;
+    WindowFixture two;
     two.dataFile("SPA15000.DAT", 12, "#ett#tv\xe5");
     two.open("SPA15000.DAT");
     TSKRIV w(two.app);
     w.show();
-    QTest::mouseClick(w.Helpknapp1, Qt::LeftButton);
-    QVERIFY(!w.Helpknapp1->isVisible());
-    QVERIFY(w.HelpKnapp2->isVisible());
-    QTest::mouseClick(w.HelpKnapp2, Qt::LeftButton);
-    QCOMPARE(w.Label7->text(), QStringLiteral("två"));
-    QVERIFY(w.Label7->isVisible());
+    QTest::mouseClick(w.Answer->Helpknapp1, Qt::LeftButton);
+    QVERIFY(!w.Answer->Helpknapp1->isVisible());
+    QVERIFY(w.Answer->HelpKnapp2->isVisible());
+    QTest::mouseClick(w.Answer->HelpKnapp2, Qt::LeftButton);
+    QCOMPARE(w.Answer->Label7->text(), QStringLiteral("två"));
+    QVERIFY(w.Answer->Label7->isVisible());
+    // The paste menu puts its letter where the pupil types.
+    w.Answer->PopupMenu1->actions().at(2)->trigger();
+    QCOMPARE(w.Answer->Edit1->text(), QStringLiteral("ñ"));
+    QCOMPARE(two.platform.clipboard, QStringLiteral("ñ"));
 }
 
-void SkrivaTest::lampColoursWhileTyping()
+void TranslationTest::lampColoursWhileTyping()
 {
-    Fixture f;
+    WindowFixture f;
     f.dataFile("SPA15000.DAT", 12);
     f.open("SPA15000.DAT");
     TSKRIV w(f.app);
     w.show();
-    QTest::mouseClick(w.lampknapp, Qt::LeftButton);
-    QVERIFY(w.LampShape->isVisible());
+    QTest::mouseClick(w.Answer->lampknapp, Qt::LeftButton);
+    QVERIFY(w.Answer->LampShape->isVisible());
     const QString right = fromCp1252(f.engine.AnswerFields[2]);
     auto colourAfter = [&](const QString& typed) {
-        w.Edit1->setText(typed);
-        return w.LampShape->grab().toImage().pixelColor(w.LampShape->width() / 2, w.LampShape->height() / 2);
+        w.Answer->Edit1->setText(typed);
+        const QImage image = w.Answer->LampShape->grab().toImage();
+        return image.pixelColor(image.width() / 2, image.height() / 2);
     };
     QCOMPARE(colourAfter(right.left(2)), QColor(0, 255, 0));
     QCOMPARE(colourAfter(right.left(2) + QStringLiteral("x")), QColor(255, 0, 0));
     answer(w, true);
-    QVERIFY(w.LampShape->isVisible()); // stays on from question to question
-    QTest::mousePress(w.LampShape, Qt::LeftButton);
-    QVERIFY(!w.LampShape->isVisible());
-    QVERIFY(w.lampknapp->isVisible());
+    QVERIFY(w.Answer->LampShape->isVisible()); // stays on from question to question
+    // The lamp judges against the answer of the question on screen.
+    QCOMPARE(colourAfter(fromCp1252(f.engine.AnswerFields[2])), QColor(0, 255, 0));
+    QTest::mousePress(w.Answer->LampShape, Qt::LeftButton);
+    QVERIFY(!w.Answer->LampShape->isVisible());
+    QVERIFY(w.Answer->lampknapp->isVisible());
 }
 
-void SkrivaTest::variantsAndTheHiddenLowerLine()
+void TranslationTest::variantsAndTheHiddenLowerLine()
 {
-    Fixture f;
+    WindowFixture f;
     f.cd.write("DATA/Spa52300.DAT", crlf({"$Plural", "libro#libros#bok", "casa#casas#hus"}));
     f.cd.write("DATA/Spa54100.DAT", crlf({"$Grundtal", "tre#tres#hemligt"}));
     f.cd.write("DATA/SpDi06.DAT", crlf({"$Plural", "el libro#los libros"}));
@@ -345,8 +209,8 @@ void SkrivaTest::variantsAndTheHiddenLowerLine()
     {
         TSKRIV w(f.app);
         w.show();
-        QVERIFY(w.Label6->isVisible()); // shown from the start...
-        QVERIFY(!w.Helpknapp1->isVisible());
+        QVERIFY(w.Answer->Label6->isVisible()); // shown from the start...
+        QVERIFY(!w.Answer->Helpknapp1->isVisible());
         answer(w, true);
         QCOMPARE(f.engine.CorrectCount, 1); // ...and not counted as a help
     }
@@ -354,16 +218,17 @@ void SkrivaTest::variantsAndTheHiddenLowerLine()
     {
         TSKRIV w(f.app);
         w.show();
-        QVERIFY(!w.Helpknapp1->isVisible());
-        QVERIFY(!w.Label6->isVisible());
+        QVERIFY(!w.Answer->Helpknapp1->isVisible());
+        QVERIFY(!w.Answer->Label6->isVisible());
     }
-    f.open("SpDi06.DAT", 2);
+    f.open("SpDi06.DAT", WorkMode::Test);
     {
         TSKRIV w(f.app);
         w.show();
         QCOMPARE(w.Label4->text(), QStringLiteral("flera "));
         QVERIFY(w.Label4->isVisible());
-        QVERIFY(w.Edit1->x() > w.FrageLabel1->x() + w.Label4->width());
+        QVERIFY(w.Answer->Edit1->x() > w.FrageLabel1->x() + w.Label4->width());
+        QVERIFY(!w.Answer->lampknapp->isVisible()); // no lamp in a test
     }
     f.open("SPA15000.DAT");
     {
@@ -374,9 +239,31 @@ void SkrivaTest::variantsAndTheHiddenLowerLine()
     }
 }
 
-void SkrivaTest::rulesButtonAndPages()
+void TranslationTest::longQuestionsBreakBeforeTheStarColumn()
 {
-    Fixture f;
+    for (QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        WindowFixture f;
+        f.platform.screen = screen;
+        f.engine.ScaleFactor = uint16_t(screen.width() > 1500 ? 160 : 100);
+        f.cd.write("DATA/SPA15000.DAT",
+                   crlf({"$X", "Den gamla kvinnan som bor i det stora gula huset vid torget brukar ge brödsmulor "
+                               "till duvorna varje morgon innan hon#svar"}));
+        f.open("SPA15000.DAT");
+        TSKRIV w(f.app);
+        w.show();
+        QVERIFY(w.FrageLabel1->isVisible());
+        for (QLabel* line : {w.FrageLabel1, w.FrageLabel2}) {
+            const int right = line->x() + QFontMetrics(line->font()).horizontalAdvance(line->text());
+            QVERIFY2(right < w.Aster2->x(), qPrintable(line->text()));
+        }
+        // The window's type follows its scale.
+        QCOMPARE(w.FrageLabel2->font().pixelSize(), 26 * f.engine.ScaleFactor / 100);
+    }
+}
+
+void TranslationTest::rulesButtonAndPages()
+{
+    WindowFixture f;
     f.cd.write("DATA/Spa56857.DAT", crlf({"$Imperativ", "tala!#habla"}));
     f.cd.write("DATA/Spa56860.DAT", crlf({"$Blandat", "tala!#habla", "kom!#ven#\xa3R26420"}));
     f.cd.write("regler/R26410.htm", "<p>Imperativ av -ar-verb</p>");
@@ -390,6 +277,7 @@ void SkrivaTest::rulesButtonAndPages()
         QVERIFY(w.WebBrowser1->toPlainText().contains(QStringLiteral("Imperativ av -ar-verb")));
         QTest::mouseClick(w.ClosePanel2Knapp, Qt::LeftButton);
         QVERIFY(!w.RegelPanel->isVisible());
+        QCOMPARE(w.focusWidget(), w.Answer->Edit1);
     }
     f.open("Spa56860.DAT");
     {
@@ -402,13 +290,14 @@ void SkrivaTest::rulesButtonAndPages()
                 QTest::mouseClick(w.regelknapp, Qt::LeftButton);
                 QCOMPARE(f.platform.texts().last(),
                          "Filen " + QString::fromStdString(f.engine.CdPath) + "/regler/R26420.htm finns inte eller är felaktig");
+                QTest::mouseClick(w.ClosePanel2Knapp, Qt::LeftButton);
             }
             answer(w, true);
         }
     }
     QCOMPARE(f.platform.messages.size(), size_t(1));
     f.dataFile("SpOvn108.DAT", 5);
-    f.open("SpOvn108.DAT", 3);
+    f.open("SpOvn108.DAT", WorkMode::DiagnosisPractice);
     {
         TSKRIV w(f.app);
         w.show();
@@ -417,7 +306,7 @@ void SkrivaTest::rulesButtonAndPages()
         QCOMPARE(f.platform.texts().last(),
                  "Filen " + QString::fromStdString(f.engine.CdPath) + "/regler/R108.htm finns inte eller är felaktig");
     }
-    f.open("SpOvn108.DAT", 2); // in a test only a line's own page has a button
+    f.open("SpOvn108.DAT", WorkMode::Test); // in a test only a line's own page has a button
     {
         TSKRIV w(f.app);
         w.show();
@@ -425,121 +314,63 @@ void SkrivaTest::rulesButtonAndPages()
     }
 }
 
-void SkrivaTest::diagnosisTestAndPracticeRules()
+void TranslationTest::diagnosisTestThroughTheWindow()
 {
-    // A test of 20: Esc ends it at once and reports the right answers so far.
-    {
-        Fixture f;
-        f.dataFile("SpDi01.DAT", 25);
-        f.open("SpDi01.DAT", 2);
-        TSKRIV w(f.app);
-        w.show();
-        QVERIFY(!w.Aster2->isVisible());
-        QVERIFY(w.DiagPanel1->isVisible());
-        QCOMPARE(w.DiagLabel1->text(), QStringLiteral("Diagnos: Testning"));
-        answer(w, true);
-        answer(w, true);
-        answer(w, false);
-        QCOMPARE(w.DiagLabel3->text(), QStringLiteral("3/20")); // while the answer shows
-        waitOut(w);
-        QCOMPARE(w.DiagLabel3->text(), QStringLiteral("4/20"));
-        QTest::keyClick(w.Edit1, Qt::Key_Escape);
-        QCOMPARE(f.protocol.results, std::vector<int>{2});
-        QCOMPARE(w.result(), int(QDialog::Accepted));
-    }
-    // A whole test reports at its end.
-    {
-        Fixture f;
-        f.dataFile("SpDi01.DAT", 25);
-        f.open("SpDi01.DAT", 2);
-        TSKRIV w(f.app);
-        w.show();
-        for (int i = 1; i <= 20; ++i) {
-            answer(w, i <= 15);
-            waitOut(w);
-        }
-        QCOMPARE(f.protocol.results, std::vector<int>{15});
-    }
-    // Practice: 12 right passes the item and closes the window; 11 does not.
-    for (int right : {12, 11}) {
-        Fixture f;
-        f.dataFile("SpOvn101.DAT", 25);
-        f.open("SpOvn101.DAT", 3);
-        f.engine.DiagnosisItem = 1;
-        TSKRIV w(f.app);
-        w.show();
-        QCOMPARE(w.DiagLabel1->text(), QStringLiteral("Övning 1"));
-        for (int i = 1; i <= 20; ++i) {
-            answer(w, i <= right);
-            waitOut(w);
-        }
-        if (right == 12) {
-            QCOMPARE(f.protocol.passed, std::vector<int>{1});
-            QCOMPARE(int(f.engine.WorkMode), 2);
-            QCOMPARE(f.engine.PracticeRound, 5);
-            QCOMPARE(w.result(), int(QDialog::Accepted));
-        } else {
-            QVERIFY(f.protocol.passed.empty());
-            QVERIFY(w.Panel1->isVisible());
-            // A correction pass of a practice runs in mode 5, and back to 3 after it.
-            QTest::mouseClick(w.Button1, Qt::LeftButton);
-            QCOMPARE(int(f.engine.WorkMode), 5);
-            QCOMPARE(f.engine.QuestionTotal, 9);
-        }
-    }
-}
-
-void SkrivaTest::worksheetModePicksForThePrintList()
-{
-    Fixture f;
-    f.dataFile("SPA15000.DAT", 120);
-    f.open("SPA15000.DAT", 1);
+    WindowFixture f;
+    f.dataFile("SpDi01.DAT", 25);
+    f.open("SpDi01.DAT", WorkMode::Test);
     TSKRIV w(f.app);
     w.show();
-    QVERIFY(!w.Edit1->isVisible());
     QVERIFY(!w.Aster2->isVisible());
-    QVERIFY(w.SkrivutPanel1->isVisible());
-    for (QPushButton* b : w.printButtons)
+    QVERIFY(w.DiagPanel1->isVisible());
+    QCOMPARE(w.DiagLabel1->text(), QStringLiteral("Diagnos: Testning"));
+    answer(w, true);
+    answer(w, false);
+    QCOMPARE(w.DiagLabel3->text(), QStringLiteral("2/20")); // while the answer shows
+    waitOut(w);
+    QCOMPARE(w.DiagLabel3->text(), QStringLiteral("3/20"));
+    QCOMPARE(w.DiagLabel5->text(), QStringLiteral("1"));
+    QTest::keyClick(w.Answer->Edit1, Qt::Key_Escape);
+    QCOMPARE(f.protocol.results, std::vector<int>{1});
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+}
+
+void TranslationTest::worksheetModeSendsTheQuestionAndItsAnswer()
+{
+    WindowFixture f;
+    f.dataFile("SPA15000.DAT", 120, "#hj\xe4lp#&alt");
+    f.open("SPA15000.DAT", WorkMode::Worksheet);
+    TSKRIV w(f.app);
+    w.show();
+    QVERIFY(!w.Answer->Edit1->isVisible());
+    QVERIFY(!w.Answer->Helpknapp1->isVisible());
+    QVERIFY(!w.Aster2->isVisible());
+    QVERIFY(w.Worksheet->SkrivutPanel1->isVisible());
+    for (QPushButton* b : w.Worksheet->printButtons)
         QVERIFY(!b->isEnabled()); // nothing in the list yet
 
-    // The count chooser stays within 0 .. the file's questions.
-    w.chooseCount(-1);
-    w.chooseCount(-1);
-    QCOMPARE(w.ChosenCount, 0);
-    w.countDone(); // 0: only the pending heading goes to the list
-    QCOMPARE(f.utskrift->ListBox1->count(), 2);
-    QCOMPARE(f.utskrift->ListBox1->item(0)->text(), QStringLiteral("1.  Rubrik"));
-    QCOMPARE(f.utskrift->ListBox1->item(1)->text(), QStringLiteral("      Skriv på spanska:"));
-    QCOMPARE(f.utskrift->ListBox2->count(), 1);
-    // The arrow keys drive the chooser while it shows, whichever button has the focus.
-    w.showRow(w.SkrivutAntalPanel);
-    QPushButton* klart = w.SkrivutAntalPanel->findChildren<QPushButton*>().first();
-    QTest::keyClick(klart, Qt::Key_Up);
-    QTest::keyClick(klart, Qt::Key_Up);
-    QCOMPARE(w.ChosenCount, 2);
-    for (int i = 0; i < 200; ++i)
-        w.chooseCount(+1);
-    QCOMPARE(w.ChosenCount, 120);
-    w.ChosenCount = 100;
-    w.countDone();
-    // Another 10 chosen one by one.
-    for (int i = 0; i < 10; ++i)
-        w.sendToPrintList();
-    const QStringList l1 = [&] {
-        QStringList out;
-        for (int i = 0; i < f.utskrift->ListBox1->count(); ++i)
-            out << f.utskrift->ListBox1->item(i)->text();
-        return out;
-    }();
-    QCOMPARE(l1.filter(QStringLiteral("1.  Rubrik")).size(), 1); // the heading once
-    QVERIFY(l1.at(2).startsWith(QStringLiteral("   1. fråga")));
-    QVERIFY(l1.contains(QStringLiteral("       ") + QString(57, u'_')));
-    QVERIFY(std::any_of(l1.begin(), l1.end(), [](const QString& s) { return s.startsWith(QStringLiteral(" 10. fråga")); }));
-    QVERIFY(std::any_of(l1.begin(), l1.end(), [](const QString& s) { return s.startsWith(QStringLiteral("100. fråga")); }));
-    QCOMPARE(f.engine.WorksheetTaskCount, 110);
-    for (QPushButton* b : w.printButtons)
+    // "&Klart" with 0: only the pending heading goes to the list.
+    w.Worksheet->chooseCount(-1);
+    w.sendChosen(w.Worksheet->ChosenCount);
+    QCOMPARE(lines(f.utskrift->ListBox1), (QStringList{"1.  Rubrik", "      Skriv på spanska:"}));
+    QCOMPARE(lines(f.utskrift->ListBox2), QStringList{"1.  Rubrik"});
+
+    const QString question = fromCp1252(f.engine.AnswerFields[1]);
+    QTest::mouseClick(w.Worksheet->SkrivutPanel1->findChildren<QPushButton*>().at(1), Qt::LeftButton); // "Välja &ut"
+    QPushButton* send = w.Worksheet->SkrivutValPanel->findChildren<QPushButton*>().at(1);
+    QCOMPARE(send->text(), QStringLiteral("Skickas &till utskrift"));
+    QTest::mouseClick(send, Qt::LeftButton);
+    const QStringList without = lines(f.utskrift->ListBox1), with = lines(f.utskrift->ListBox2);
+    QCOMPARE(without.mid(2), (QStringList{"   1. " + question, "       " + QString(57, u'_')}));
+    QCOMPARE(with.mid(1, 1), QStringList{"   1. " + question});
+    QVERIFY(with.last().startsWith(QStringLiteral("       svar")));
+    QVERIFY(with.last().endsWith(QStringLiteral(" eller alt."))); // the alternatives written out
+    QVERIFY(fromCp1252(f.engine.AnswerFields[1]) != question);         // the next question is on screen
+    for (QPushButton* b : w.Worksheet->printButtons)
         QVERIFY(b->isEnabled());
-    QCOMPARE(f.utskrift->ListBox2->item(2)->text().left(11), QStringLiteral("       svar"));
+    // The printer knows each line's kind without reading its spaces.
+    QCOMPARE(f.utskrift->ListBox1->item(2)->data(TUtskrift::KindRole).toInt(), int(TUtskrift::Task));
+    QCOMPARE(f.utskrift->ListBox1->item(1)->data(TUtskrift::KindRole).toInt(), int(TUtskrift::Other));
 
     // Printed without answers to a PDF file.
     QTemporaryDir dir;
@@ -547,16 +378,28 @@ void SkrivaTest::worksheetModePicksForThePrintList()
     w.printWorksheet(false);
     QVERIFY(pdfText(f.platform.pdfFile).contains(QStringLiteral("Arbetsblad från Lingvaro.")));
 
+    // The preview opens as a window of the exercise, above it, and goes back after.
+    w.Worksheet->showRow(w.Worksheet->SkrivutListValPanel);
+    QTest::mouseClick(w.Worksheet->SkrivutListValPanel->findChildren<QPushButton*>().at(0), Qt::LeftButton);
+    QCOMPARE(f.utskrift->parentWidget(), &w);
+    QVERIFY(f.utskrift->isVisible());
+    QVERIFY(f.utskrift->isWindow());
+    QTest::mouseClick(w.Worksheet->SkrivutListValPanel->findChildren<QPushButton*>().at(2), Qt::LeftButton);
+    QVERIFY(!f.utskrift->isVisible());
+    QCOMPARE(f.utskrift->parentWidget(), nullptr);
+
     // "&Rensa" empties both lists and numbering starts again with the heading.
     w.clearPrintList();
     QCOMPARE(f.utskrift->ListBox1->count(), 0);
-    QCOMPARE(f.utskrift->ListBox2->count(), 0);
     w.sendToPrintList();
     QCOMPARE(f.utskrift->ListBox1->item(0)->text(), QStringLiteral("1.  Rubrik"));
     QVERIFY(f.utskrift->ListBox1->item(2)->text().startsWith(QStringLiteral("   1. ")));
+    // "Till &menyn" closes the window.
+    QTest::mouseClick(w.Worksheet->TillMenynButton, Qt::LeftButton);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
 }
 
 } // namespace
 
-QTEST_MAIN(SkrivaTest)
+QTEST_MAIN(TranslationTest)
 #include "translation_test.moc"

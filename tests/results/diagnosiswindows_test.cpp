@@ -4,6 +4,7 @@
 #include "engine/cp1252.h"
 #include "engine/diagnosis.h"
 #include "engine/engine.h"
+#include "exercises/common/textanswer.h"
 #include "exercises/translation/skriva.h"
 #include "results/diagu.h"
 #include "results/diagut.h"
@@ -223,12 +224,10 @@ void DiagnosisTest::aTestTakenInTheTranslationWindowIsStored()
     f.platform.modalAnswers.push_back([&f](QDialog& d) {
         auto& tskriv = static_cast<TSKRIV&>(d);
         for (int i = 1; i <= 20; ++i) {
-            tskriv.Edit1->setText(i <= 12 ? fromCp1252(f.engine.AnswerFields[2]) : QStringLiteral("fel"));
-            QTest::keyClick(tskriv.Edit1, Qt::Key_Return);
-            for (int t = 0; t <= 40; ++t) {
-                tskriv.Timer1Timer();
-                tskriv.Timer3Timer();
-            }
+            tskriv.Answer->Edit1->setText(i <= 12 ? fromCp1252(f.engine.AnswerFields[2]) : QStringLiteral("fel"));
+            QTest::keyClick(tskriv.Answer->Edit1, Qt::Key_Return);
+            for (int t = 0; t <= 40; ++t)
+                tskriv.WaitTimerTick();
         }
         return tskriv.result();
     });

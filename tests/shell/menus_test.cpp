@@ -99,7 +99,7 @@ void MenusTest::menusInWorksheetMode()
 {
     Fixture f;
     for (int mode : {0, 1}) {
-        f.engine.WorkMode = uint8_t(mode);
+        f.engine.WorkMode = WorkMode(mode);
         for (const MenuDef& menu : menuTree()) {
             TMenu window(f.app, menu);
             QCOMPARE(window.buttons.size(), qsizetype(menu.items.size() + 1));

@@ -197,7 +197,7 @@ void ShellTest::worksheetModeDisablesButtonsAndEmptiesThePrintLists()
     utskrift.ListBox1->addItem(QStringLiteral("1.  Rubrik"));
     utskrift.ListBox2->addItem(QStringLiteral("1.  Rubrik"));
     s.engine.PageNo = 3;
-    s.engine.WorkMode = 3; // a diagnosis state: the switch still turns worksheet mode on
+    s.engine.WorkMode = WorkMode::DiagnosisPractice; // a diagnosis state: the switch still turns worksheet mode on
     w.show();
     QTest::mouseClick(w.Button8, Qt::LeftButton);
     QCOMPARE(int(s.engine.WorkMode), 1);

@@ -47,8 +47,8 @@ TEST(ContentCheck, KnowsWhatTheWindowsNeed)
     EXPECT_TRUE(problems.contains("regler/R22200.htm saknas (Substantiv / Plural)")) << problems.join('\n').toStdString();
     EXPECT_TRUE(problems.contains("regler/R99999.htm saknas (Spa52300.DAT)"));
     EXPECT_TRUE(problems.contains("DATA/Spa52500.DAT saknas (Substantiv / Genitiv)"));
-    EXPECT_TRUE(problems.contains("BILD/KARTA.BMP saknas (Spaniens karta)"));
-    EXPECT_TRUE(problems.contains("LJUD/SPANIEN.WAV saknas (Spaniens flagga)"));
+    EXPECT_TRUE(problems.contains("BILD/KARTA.BMP saknas (Spanien / Karta)"));
+    EXPECT_TRUE(problems.contains("LJUD/SPANIEN.WAV saknas (Spanien / Flagga och nationalsång)"));
     EXPECT_TRUE(problems.contains("DATA/SpDi01.DAT saknas (diagnos 1)"));
     EXPECT_TRUE(problems.contains("data/Spa54700.Htm saknas (Räkneord / Trick 1)"));
     EXPECT_FALSE(problems.contains("DATA/Spa52300.DAT saknas (Substantiv / Plural)"));

@@ -1,0 +1,28 @@
+#include "contentmap/windows.h"
+
+#include "contentmap/translation.h"
+
+namespace lingvaro {
+
+const std::vector<WindowDescriptor>& windowDescriptors()
+{
+    static const std::vector<WindowDescriptor> windows = {
+        // Exercise windows
+        {.className = "TSKRIV", .hasRulesButton = translation::hasRulesButton, .rulePage = translation::rulePage},
+        // Information windows
+        {.className = "TVisaHtm", .dataFolder = "\\data\\"},
+        {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},
+        {.className = "TFlagga", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\FLAGGA.BMP", "\\LJUD\\SPANIEN.WAV"}},
+    };
+    return windows;
+}
+
+const WindowDescriptor* findWindow(std::string_view className)
+{
+    for (const WindowDescriptor& w : windowDescriptors())
+        if (className == w.className)
+            return &w;
+    return nullptr;
+}
+
+} // namespace lingvaro

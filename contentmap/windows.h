@@ -1,0 +1,40 @@
+#pragma once
+// One descriptor per window the program has: its class name, which exercise
+// numbers have a rules button and which page each has, and what it needs from
+// an installation. The program's window registry, the menus' "does it exist"
+// test, the diagnosis items and the content checker all read this one table,
+// so adding a window is one line here (and the window's own folder).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lingvaro {
+
+struct WindowDescriptor {
+    const char* className;
+    // Exercise numbers with a rules button (in practice and diagnosis practice)
+    // and the rule page of an exercise number ("" when it has none). Null: none.
+    bool (*hasRulesButton)(int exerciseNo) = nullptr;
+    std::string (*rulePage)(int exerciseNo) = nullptr;
+    // Where its data file lies: "\DATA\", or "\data\" for pages; null when a menu
+    // leaf of the window names no file of its own.
+    const char* dataFolder = "\\DATA\\";
+    // Files it always needs (for instance "\BILD\KARTA.BMP").
+    std::vector<const char*> fixedFiles = {};
+    // Files an exercise of the window needs besides its data file (pictures,
+    // sounds), by exercise number; null when none.
+    std::vector<std::string> (*exerciseFiles)(int exerciseNo) = nullptr;
+    // Problems of one data line as the window reads it (fields cp1252, 1-based
+    // in the vector from index 1), in Swedish; null when it reads any line.
+    std::vector<std::string> (*lineProblems)(const std::vector<std::string>& fields, int exerciseNo) = nullptr;
+
+    bool rulesButton(int exerciseNo) const { return hasRulesButton && hasRulesButton(exerciseNo); }
+    std::string pageOf(int exerciseNo) const { return rulePage ? rulePage(exerciseNo) : std::string(); }
+};
+
+// Every window the program has, exercise and information windows alike.
+const std::vector<WindowDescriptor>& windowDescriptors();
+const WindowDescriptor* findWindow(std::string_view className);
+
+} // namespace lingvaro
