@@ -101,7 +101,7 @@ std::string windowOfDataFile(const std::string& name)
 
 bool knowsWindowFields(const std::string& window) { return readsLikeTranslation(window); }
 
-std::optional<std::vector<QuestionLine>> readQuestionLines(const fs::path& file, const std::string& window)
+std::optional<std::vector<QuestionLine>> readQuestionLines(const fs::path& file)
 {
     const auto bytes = readFileBytes(file);
     if (!bytes)
@@ -121,7 +121,7 @@ std::optional<std::vector<QuestionLine>> readQuestionLines(const fs::path& file,
             if (!engine.AnswerFields[f].empty())
                 last = f;
         q.joinedFields = plainFieldCount(Engine::dekryptrad(line)) > FieldCount;
-        int alternatives = engine.MarkedCount;
+        const int alternatives = engine.MarkedCount;
         for (int f = 1; f <= last; ++f) {
             const std::string& field = engine.AnswerFields[f];
             if (field.empty())
@@ -135,8 +135,6 @@ std::optional<std::vector<QuestionLine>> readQuestionLines(const fs::path& file,
                 role = FieldRole::Alternative;
             else if ((unsigned char)field[0] == 0xA3)
                 role = FieldRole::RulePage;
-            if (!readsLikeTranslation(window) && f > 2)
-                role = FieldRole::Help;
             q.fields.push_back(field);
             q.roles.push_back(role);
         }
@@ -214,7 +212,7 @@ QStringList checkContentRules(const fs::path& base)
         const std::string window = windowOfDataFile(name);
         if (!knowsWindowFields(window))
             continue;
-        if (const auto lines = readQuestionLines(file, window))
+        if (const auto lines = readQuestionLines(file))
             problems << checkLineRules(name, *lines);
     }
     return problems;

@@ -38,10 +38,11 @@ std::string windowOfDataFile(const std::string& name);
 // Whether the line rules know the fields of this window's lines.
 bool knowsWindowFields(const std::string& window);
 
-// Every question line of a data file with the roles `window` gives its fields;
-// nothing when the file cannot be read.
-std::optional<std::vector<QuestionLine>> readQuestionLines(const std::filesystem::path& file,
-                                                           const std::string& window);
+// Every question line of a data file, its fields in the roles every exercise
+// window gives them (prompt, answer, helps, "£" page, "&" alternatives; a window
+// that reads more into a field says so in its own rules); nothing when the file
+// cannot be read.
+std::optional<std::vector<QuestionLine>> readQuestionLines(const std::filesystem::path& file);
 
 // The broken line rules of one data file, one text a problem ("FIL fråga N: …").
 QStringList checkLineRules(const std::string& name, const std::vector<QuestionLine>& lines);

@@ -149,7 +149,7 @@ std::vector<Text> installationTexts(const fs::path& base)
         const std::string window = windowOfDataFile(name);
         const WindowLanguages& langs = languagesOfWindow(window);
         headerLines(file, shown);
-        const auto lines = readQuestionLines(file, window);
+        const auto lines = readQuestionLines(file);
         EXPECT_TRUE(lines) << name;
         if (!lines)
             continue;

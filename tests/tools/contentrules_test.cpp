@@ -16,7 +16,7 @@ QStringList rulesOf(const std::string& name, const std::vector<std::string>& lin
 {
     ScratchDir dir;
     const auto file = dir.write(name, crlf(lines));
-    const auto read = readQuestionLines(file, "TSKRIV");
+    const auto read = readQuestionLines(file);
     EXPECT_TRUE(read);
     return read ? checkLineRules(name, *read) : QStringList();
 }
@@ -28,7 +28,7 @@ TEST(ContentRules, HelpsThatGiveTheAnswerAway)
         "sencillo#sencillamente#enkel \x96 enkelt#Ta den feminina formen: sencilla + -mente",
         "una hermana#systrar#en syster#Plural p\xe5 -ar, e:et f\xf6rsvinner: syst-rar",
         "400#cuatrocientos#4 = cuatro#Hundratal: cuatro + cientos i ett ord",
-        "allt#todo#allt = todo#Ett ord r\xe4cker.",
+        "allt#todo#allt = todo#Ett ord r\xe4" "cker.",
         "f\xf6rl\xe5t#perd\xf3n#B\xf6rjar p\xe5 per-#Man kan ocks\xe5 s\xe4ga lo siento.#&lo siento#perdona",
         // Pointing the way is what a help is for.
         "myran#la hormiga#Femininum (la)#B\xf6rjar p\xe5 hor-",
@@ -53,7 +53,7 @@ TEST(ContentRules, AnswersPromptsAndAlternatives)
         "a#b#c#d#&e#f#g#h#i#j#k",
         // A plain alternative beside "¡…!" keeps the lamp green: it is not the answer again.
         "Prata! (t\xfa)#\xa1Habla!#&Habla#\xa1Habla",
-        "b\xf6cker#libros#bok = libro#Ingen artikel#\xa3R22200#&unos libros",
+        "b\xf6" "cker#libros#bok = libro#Ingen artikel#\xa3R22200#&unos libros",
     });
     EXPECT_EQ(problems, QStringList({u"SpOvn103.DAT fråga 1: alternativet \"No sé.\" är samma som svaret"_qs,
                                      u"SpOvn103.DAT fråga 1: alternativet \"No lo sé\" står två gånger"_qs,
