@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool
   poppler-utils imagemagick
   espeak-ng sox
+  hunspell hunspell-es hunspell-sv
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #include "tools/contentcheck.h"
+#include "tools/contentrules.h"
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
@@ -190,6 +191,7 @@ QStringList checkInstallation(const fs::path& base, bool windowNeeds)
 
     if (windowNeeds)
         checkWindowsNeeds(base, problems);
+    problems << checkContentRules(base);
 
     if (!paths::find(base, "\\BILD")) {
         problems << u"katalogen BILD saknas"_qs;

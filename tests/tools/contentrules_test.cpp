@@ -1,0 +1,101 @@
+// The line rules of the installation check: what a content author is told.
+
+#include "engine/engine.h"
+#include "tests/engine/testsupport.h"
+#include "tools/contentcheck.h"
+#include "tools/contentrules.h"
+
+#include <gtest/gtest.h>
+
+using namespace lingvaro;
+using namespace lingvaro::testing;
+
+namespace {
+
+QStringList rulesOf(const std::string& name, const std::vector<std::string>& lines)
+{
+    ScratchDir dir;
+    const auto file = dir.write(name, crlf(lines));
+    const auto read = readQuestionLines(file);
+    EXPECT_TRUE(read);
+    return read ? checkLineRules(name, *read) : QStringList();
+}
+
+TEST(ContentRules, HelpsThatGiveTheAnswerAway)
+{
+    const QStringList problems = rulesOf("Spa57200.DAT", {
+        "$Adverb",
+        "sencillo#sencillamente#enkel \x96 enkelt#Ta den feminina formen: sencilla + -mente",
+        "una hermana#systrar#en syster#Plural p\xe5 -ar, e:et f\xf6rsvinner: syst-rar",
+        "400#cuatrocientos#4 = cuatro#Hundratal: cuatro + cientos i ett ord",
+        "allt#todo#allt = todo#Ett ord r\xe4" "cker.",
+        "f\xf6rl\xe5t#perd\xf3n#B\xf6rjar p\xe5 per-#Man kan ocks\xe5 s\xe4ga lo siento.#&lo siento#perdona",
+        // Pointing the way is what a help is for.
+        "myran#la hormiga#Femininum (la)#B\xf6rjar p\xe5 hor-",
+        "tomar (yo)#tomo#-ar: -o, -as, -a#Stammen tom- + \xe4ndelse",
+        "Prata! (t\xfa)#\xa1Habla!#hablar = prata#T\xfa: samma form som han/hon i presens#&Habla",
+    });
+    EXPECT_EQ(problems,
+              QStringList({u"Spa57200.DAT fråga 1: hjälptexten \"Ta den feminina formen: sencilla + -mente\" avslöjar svaret \"sencillamente\""_qs,
+                           u"Spa57200.DAT fråga 2: hjälptexten \"Plural på -ar, e:et försvinner: syst-rar\" avslöjar svaret \"systrar\""_qs,
+                           u"Spa57200.DAT fråga 3: hjälptexten \"Hundratal: cuatro + cientos i ett ord\" avslöjar svaret \"cuatrocientos\""_qs,
+                           u"Spa57200.DAT fråga 4: hjälptexten \"allt = todo\" avslöjar svaret \"todo\""_qs,
+                           u"Spa57200.DAT fråga 5: hjälptexten \"Man kan också säga lo siento.\" avslöjar svaret \"lo siento\""_qs}));
+}
+
+TEST(ContentRules, AnswersPromptsAndAlternatives)
+{
+    const QStringList problems = rulesOf("SpOvn103.DAT", {
+        "Jag vet inte.#No s\xe9.#&No s\xe9.#No lo s\xe9#No lo s\xe9",
+        "el libro (el libro)#el libro",
+        "\xbfQu\xe9 hora es?#Vad \xe4r klockan?",
+        "  qu\xe9 HORA es#Vad \xe4r klockan?",
+        "a#b#c#d#&e#f#g#h#i#j#k",
+        // A plain alternative beside "¡…!" keeps the lamp green: it is not the answer again.
+        "Prata! (t\xfa)#\xa1Habla!#&Habla#\xa1Habla",
+        "b\xf6" "cker#libros#bok = libro#Ingen artikel#\xa3R22200#&unos libros",
+    });
+    EXPECT_EQ(problems, QStringList({u"SpOvn103.DAT fråga 1: alternativet \"No sé.\" är samma som svaret"_qs,
+                                     u"SpOvn103.DAT fråga 1: alternativet \"No lo sé\" står två gånger"_qs,
+                                     u"SpOvn103.DAT fråga 2: svaret \"el libro\" står i frågan"_qs,
+                                     u"SpOvn103.DAT fråga 4: samma fråga som fråga 3"_qs,
+                                     u"SpOvn103.DAT fråga 5: fler än 10 fält; de sista slås ihop till ett"_qs}))
+        << problems.join('\n').toStdString();
+}
+
+TEST(ContentRules, DiagnosisTestsHoldNoHelp)
+{
+    EXPECT_EQ(rulesOf("SpDi03.DAT", {"Vad g\xf6r du?#\xbfQu\xe9 haces?#&Qu\xe9 haces", "hej#hola#h\xe4lsning"}),
+              QStringList{u"SpDi03.DAT fråga 2: ett diagnostest har inga hjälptexter"_qs});
+    EXPECT_TRUE(rulesOf("SpOvn103.DAT", {"hej#hola#h\xe4lsning"}).isEmpty());
+}
+
+TEST(ContentRules, TheWindowOfADataFile)
+{
+    EXPECT_EQ(windowOfDataFile("Spa52300.DAT"), "TSKRIV");
+    EXPECT_EQ(windowOfDataFile("SPA52300.dat"), "TSKRIV");
+    EXPECT_EQ(windowOfDataFile("SpDi01.DAT"), "TSKRIV");
+    EXPECT_EQ(windowOfDataFile("SpOvn140.DAT"), "TSKRIV");
+    EXPECT_EQ(windowOfDataFile("SpDi07.DAT"), "TFLERBAR");
+    EXPECT_EQ(windowOfDataFile("SpOvn139.DAT"), "TPassAkt");
+    EXPECT_EQ(windowOfDataFile("SPA99999.DAT"), "");
+    EXPECT_TRUE(knowsWindowFields("TSKRIV"));
+    EXPECT_FALSE(knowsWindowFields("TFLERBAR"));
+}
+
+// The installation check reports the line rules of every data file whose
+// window it knows, scrambled test files as the program reads them.
+TEST(ContentRules, TheInstallationCheckReportsThem)
+{
+    ScratchDir dir;
+    dir.write("DATA/Spa57200.DAT", crlf({"r\xe1pido#r\xe1pidamente#snabb \x96 snabbt#r\xe1pida + -mente"}));
+    dir.write("DATA/SpDi05.DAT", crlf({Engine::kryptrad("el sol#solen#sol = sol")}));
+    dir.write("DATA/SpDi07.DAT", crlf({"Es <el> libro.#el#el libro"})); // a window the rules do not know yet
+    const QStringList problems = checkInstallation(dir.path(), false);
+    EXPECT_TRUE(problems.contains(u"Spa57200.DAT fråga 1: hjälptexten \"rápida + -mente\" avslöjar svaret \"rápidamente\""_qs))
+        << problems.join('\n').toStdString();
+    EXPECT_TRUE(problems.contains(u"SpDi05.DAT fråga 1: ett diagnostest har inga hjälptexter"_qs));
+    EXPECT_FALSE(problems.join('\n').contains(u"SpDi07"_qs));
+}
+
+} // namespace
