@@ -271,10 +271,8 @@ void ExerciseWindow::showQuestion()
     showQuestionLines(engine_.AnswerFields[1]);
     updateRulesButton();
     InstruktionsLabel->show();
-    // A worksheet says "Traduce" and no more: the rest of such an instruction
-    // speaks of typing and Enter.
-    if (isWorksheet(engine_.WorkMode) && InstruktionsLabel->text().contains(QStringLiteral("Traduce")))
-        InstruktionsLabel->setText(InstruktionsLabel->text().left(8));
+    if (isWorksheet(engine_.WorkMode))
+        printedInstruction();
 }
 
 void ExerciseWindow::showQuestionLines(const std::string& text)
@@ -572,11 +570,15 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* event)
 
 QString ExerciseWindow::printedInstruction()
 {
-    QString instruction = InstruktionsLabel->text();
-    if (instruction.endsWith(u'.')) {
+    // The data file's instruction as a worksheet prints it: "Traduce" and no
+    // more (the rest speaks of typing and Enter), without its final full stop;
+    // the screen shows it so too.
+    QString instruction = shown(engine_.HeaderInstruction);
+    if (instruction.contains(QStringLiteral("Traduce")))
+        instruction = instruction.left(8);
+    if (instruction.endsWith(u'.'))
         instruction.chop(1);
-        InstruktionsLabel->setText(instruction);
-    }
+    InstruktionsLabel->setText(instruction);
     return instruction;
 }
 

@@ -3,6 +3,9 @@
 #include "engine/diagnosis.h"
 #include "tests/engine/testsupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -140,6 +143,42 @@ TEST(Tool, DiagnosisAsCsvForTeachers)
     const ToolRun missing = tool({"diagnosis", path(dir.path() / "none.DIA")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.out.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Tool, MenuAsJsonListsEveryMenuAndWhatEachButtonOpens)
+{
+    const ToolRun r = tool({"menu", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonArray menus = doc.object().value("menus").toArray();
+    ASSERT_FALSE(menus.isEmpty());
+    EXPECT_EQ(menus.first().toObject().value("name").toString(), "TF1");
+    auto button = [&](const QString& menu, const QString& caption) {
+        for (const auto& m : menus)
+            if (m.toObject().value("name").toString() == menu)
+                for (const auto& b : m.toObject().value("buttons").toArray())
+                    if (b.toObject().value("caption").toString() == caption)
+                        return b.toObject();
+        return QJsonObject();
+    };
+    const QJsonObject plural = button("TF52", "Plural");
+    EXPECT_EQ(plural.value("file").toString(), "Spa52300.DAT");
+    EXPECT_EQ(plural.value("check").toString(), "Kolla");
+    EXPECT_EQ(plural.value("opens").toArray(), QJsonArray{"TSKRIV"});
+    EXPECT_TRUE(plural.value("available").toBool());
+    const QJsonObject odd = button("TF21", QString::fromUtf8("Vilket ord ska bort?"));
+    EXPECT_EQ(odd.value("opens").toArray(), (QJsonArray{"TSpelNam", "Tkatten"}));
+    const QJsonObject karta = button("TF1", "Karta");
+    EXPECT_TRUE(karta.value("file").isNull());
+    EXPECT_EQ(karta.value("exerciseNo").toInt(), 0);
+    EXPECT_EQ(karta.value("check").toString(), "none");
+    EXPECT_EQ(tool({"menu", "--xml"}).status, 2);
 }
 
 } // namespace
