@@ -103,7 +103,7 @@ ExerciseWindow::ExerciseWindow(AppContext& app, const char* className, const Exe
     }
     LovordPanel->hide();
 
-    BildPanelen = new QFrame(this);
+    BildPanelen = ui::makePanel(this, colour::Navy);
     Image1 = new QLabel(BildPanelen);
     Image1->setAlignment(Qt::AlignCenter);
     BildTextPanel = ui::makePanel(BildPanelen, colour::Cream, 1);
@@ -118,6 +118,16 @@ ExerciseWindow::ExerciseWindow(AppContext& app, const char* className, const Exe
     SkrivutOverskriftShape1->hide();
     Worksheet = new WorksheetPanel(this, e.ScaleFactor);
     Worksheet->hide();
+
+    // The parts carry their names, for tests and for anyone looking at a running window.
+    const std::pair<QObject*, const char*> names[] = {
+        {Heading, "Heading"},     {InstruktionsLabel, "InstruktionsLabel"}, {FrageLabel1, "FrageLabel1"},
+        {FrageLabel2, "FrageLabel2"}, {regelknapp, "regelknapp"},           {RegelPanel, "RegelPanel"},
+        {Panel1, "Panel1"},       {Button1, "Button1"}, {Button2, "Button2"}, {Button3, "Button3"},
+        {BitBtn1, "BitBtn1"},     {Aster2, "Aster2"},   {DiagPanel1, "DiagPanel1"}, {DiagPanel2, "DiagPanel2"},
+        {LovordPanel, "LovordPanel"}, {BildPanelen, "BildPanelen"}, {Worksheet, "Worksheet"}};
+    for (const auto& [part, name] : names)
+        part->setObjectName(QString::fromLatin1(name));
 
     WaitTimer = new QTimer(this);
     WaitTimer->setInterval(100);
@@ -207,7 +217,11 @@ void ExerciseWindow::Inled()
         b->setGeometry(x, (Panel1->height() - buttonHeight) / 2, bw, buttonHeight);
         x += bw + 8;
     }
-    BildPanelen->setGeometry(L, 10 * row - L / 2, 58 * col, 35 * row + L / 2);
+    // The reward picture covers the question area, from under the instruction
+    // down to the button panel.
+    const int pictureTop = std::max(10 * row - L / 2, Heading->geometry().bottom() + 3 * InstruktionsLabel->fontMetrics().height() / 2 + L);
+    const int pictureBottom = H - std::max(4 * row, buttonHeight + px(12)) - L / 5 - L / 2;
+    BildPanelen->setGeometry(L, pictureTop, 58 * col, std::min(35 * row + L / 2, pictureBottom - pictureTop));
     Image1->setGeometry(0, 0, BildPanelen->width(), BildPanelen->height());
     LovordPanel->setGeometry(L, H - Panel1->height() - 5 * row - L / 5, BildPanelen->width(), 5 * row);
 
