@@ -195,7 +195,8 @@ TNLOS::TNLOS(AppContext& app) : QDialog(nullptr), app_(app)
 void TNLOS::prompt(const QString& text)
 {
     Label1->setText(text);
-    Label1->move(15, Label1->y());
+    const int scale = app_.engine.ScaleFactor > 0 ? app_.engine.ScaleFactor : 100;
+    Label1->move(15 * scale / 100, Label1->y()); // where it stood when the dialog was scaled
 }
 
 bool TNLOS::eventFilter(QObject* watched, QEvent* event)

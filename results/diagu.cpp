@@ -60,17 +60,18 @@ TDiag::TDiag(AppContext& app) : QDialog(nullptr), app_(app)
     title->setGeometry(0, 10, 800, 48);
     title->setAlignment(Qt::AlignCenter);
 
-    const int left = 50, right = 410;
+    const int left = 40, right = 400;
     NamnlistaLabel = ui::makeLabel(Content, QStringLiteral("Namnlista"), family, 20, true, Qt::white);
     NamnlistaLabel->setGeometry(left, 78, 330, 28);
     ListBox1 = new QListWidget(Content);
     ListBox1->setFont(ui::programFont(18));
+    ListBox1->setSpacing(2);
     ListBox1->setGeometry(left, 110, 330, 410);
     auto prompt = [&](const QString& text, const QColor& colour, int y) {
         auto* l = ui::makeLabel(Content, text, family, 19, true, colour);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        l->setGeometry(right, y, 380, 52);
+        l->setGeometry(right, y, 370, 52);
         return l;
     };
     NameLabel = prompt(QStringLiteral("Skriv namn. Tryck Enter."), Qt::white, 96);
@@ -244,7 +245,8 @@ void TDiag::openProtocol(bool newLearner)
 QString TDiag::unreadableText(const DiagnosisFile& file)
 {
     return QStringLiteral("Diagnosfilen ") + QFile::decodeName(file.file().c_str())
-           + QStringLiteral(" finns men kan inte läsas. Ingenting sparas i den, så att ingen annans diagnos skrivs över.");
+           + QStringLiteral(" finns men kan inte läsas. Inga resultat sparas i den förrän den kan läsas igen, "
+                            "så att ingen annans diagnos skrivs över.");
 }
 
 void TDiag::nameEntered()
