@@ -355,12 +355,14 @@ void TDiag::passwordEntered()
         const fs::path teacher = teacherFile();
         if (auto stored = TeacherPasswordFile::read(teacher))
             e.TeacherPassword = *stored;
-        else if (fs::exists(teacher))
+        else if (std::error_code ec; fs::exists(teacher, ec) || ec)
             e.fail(QStringLiteral("Lärarlösenfilen ") + QFile::decodeName(teacher.c_str())
                    + QStringLiteral(" finns men kan inte läsas."));
         else
             e.fail(QStringLiteral("Kunde inte skapa lärarlösenfilen."));
-        if (!outside && (typed == e.TeacherPassword || typed == TeacherPasswordFile::MasterPassword)) {
+        // An empty field is never the teacher's password, also when none could be read.
+        const bool right = !typed.empty() && (typed == e.TeacherPassword || typed == TeacherPasswordFile::MasterPassword);
+        if (!outside && right) {
             MaskEdit1->hide();
             PasswordLabel->hide();
             ErrorLabel->hide();

@@ -310,6 +310,26 @@ void DiagnosisTest::anUnreadableFileIsLeftAloneAndSaidSo()
     QVERIFY(f.platform.texts().last().contains(QStringLiteral("Resultatet sparas inte")));
     QVERIFY(f.engine.ProtocolChanged);
     QCOMPARE(f.engine.DiagnosisRecord.DiagnosisResults[1], 14); // kept in memory
+
+    // A teacher password file that cannot be read is not replaced by one with
+    // the first password, and an empty password does not open the teacher panel.
+    const std::filesystem::path teacher = f.pc.path() / "DATA" / "SPA45444.DOT";
+    std::filesystem::create_directories(teacher.parent_path());
+    std::filesystem::create_symlink("SPA45444.DOT", teacher);
+    f.platform.messages.clear();
+    TDiag again(f.app);
+    again.show();
+    f.platform.messages.clear();
+    QTest::mouseClick(again.NyPersonButton, Qt::LeftButton);
+    type(again.Edit1, QStringLiteral("LÄRARE"));
+    type(again.MaskEdit1, QString());
+    QVERIFY(!again.TeacherPanel->isVisible());
+    QVERIFY(f.platform.texts().first().startsWith(QStringLiteral("Lärarlösenfilen ")));
+    type(again.MaskEdit1, QStringLiteral("TALLBARK"));
+    QVERIFY(!again.TeacherPanel->isVisible());
+    QVERIFY(std::filesystem::is_symlink(teacher));
+    type(again.MaskEdit1, QStringLiteral("Kex Bord"));
+    QVERIFY(again.TeacherPanel->isVisible());
 }
 
 void DiagnosisTest::aLongNewNameIsTheLearnerItBeginsWith()
