@@ -1,60 +1,103 @@
 #include "dialogs/stallin.h"
 
 #include "engine/cp1252.h"
+#include "engine/diagnosis.h"
 #include "engine/engine.h"
 #include "ui/context.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace lingvaro {
+
+MessageBoxType::MessageBoxType(QObject* owner, int scalePercent)
+    : QObject(owner), pixelSize_(pixelSize(scalePercent))
+{
+    qApp->installEventFilter(this);
+}
+
+MessageBoxType::~MessageBoxType()
+{
+    qApp->removeEventFilter(this);
+}
+
+int MessageBoxType::pixelSize(int scalePercent)
+{
+    return std::max(16, 18 * (scalePercent > 0 ? scalePercent : 100) / 100);
+}
+
+bool MessageBoxType::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Polish) {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && !box->testAttribute(Qt::WA_SetFont))
+            box->setFont(ui::programFont(pixelSize_));
+    }
+    return false;
+}
 
 TStallin::TStallin(AppContext& app) : QDialog(nullptr), app_(app)
 {
     Engine& e = app.engine;
     setWindowTitle(QStringLiteral("Inställningar"));
+    new MessageBoxType(this, e.ScaleFactor);
     const int L = e.LetterWidth;
-    const int W = 560, H = 330;
+    const QFont labelFont = ui::programFont(16);
+    const QFont buttonFont = ui::programFont(17);
+    const QString texts[] = {QStringLiteral("Antal sekunder som rätt svar visas:"),
+                             QStringLiteral("Spanska bilder visas efter övningarna:"),
+                             QStringLiteral("Intalat ljud till vissa övningar :")};
+    // The values stand in one column right of the longest question.
+    int labelWidth = 0;
+    for (const QString& t : texts)
+        labelWidth = std::max(labelWidth, QFontMetrics(labelFont).horizontalAdvance(t) + 8);
+    const int column = 16 + labelWidth + 12;
+    const int W = std::max(560, column + 110 + 4 * L), H = 340;
     resize(W, H);
-    YtterPanel = ui::makePanel(this, QColor(0, 0, 128), 2);
+    YtterPanel = ui::makePanel(this, ui::colour::Navy, 2);
     YtterPanel->setGeometry(L, L, W - 2 * L, H - 2 * L);
     InnerPanel = ui::makePanel(YtterPanel, QColor(240, 240, 240), 2);
     InnerPanel->setGeometry(L, L, YtterPanel->width() - 2 * L, YtterPanel->height() - 2 * L);
     const int iw = InnerPanel->width();
 
-    auto* heading = ui::makePanel(InnerPanel, QColor(128, 0, 0), 1);
+    auto* heading = ui::makePanel(InnerPanel, ui::colour::Maroon, 1);
     heading->setGeometry(10, 10, iw - 20, 40);
-    auto* headingText = ui::makeLabel(heading, QStringLiteral("Inställningar"), QStringLiteral("Arial"), 24, true, Qt::white);
+    auto* headingText = ui::makeLabel(heading, QStringLiteral("Inställningar"), ui::programFamily(), 24, true, Qt::white);
     headingText->setAlignment(Qt::AlignCenter);
     headingText->setGeometry(0, 0, iw - 20, 40);
 
     auto label = [&](const QString& text, int y) {
-        auto* l = ui::makeLabel(InnerPanel, text, QStringLiteral("Arial"), 16, false, Qt::black);
-        l->setGeometry(16, y, 330, 26);
+        auto* l = ui::makeLabel(InnerPanel, text, ui::programFamily(), 16, true, Qt::black);
+        l->setGeometry(16, y, labelWidth, 26);
         return l;
     };
-    label(QStringLiteral("Antal sekunder som rätt svar visas:"), 66);
-    TidLabel = ui::makeLabel(InnerPanel, {}, QStringLiteral("Arial"), 20, true, Qt::black);
-    TidLabel->setGeometry(350, 64, 30, 30);
+    label(texts[0], 68);
+    TidLabel = ui::makeLabel(InnerPanel, {}, ui::programFamily(), 20, true, Qt::black);
+    TidLabel->setGeometry(column, 66, 30, 30);
     SpinButton1 = new ui::SpinButton(InnerPanel);
-    SpinButton1->setGeometry(385, 60, 22, 38);
+    SpinButton1->setGeometry(column + 34, 62, 24, 38);
     auto* note = ui::makeLabel(InnerPanel,
                                QStringLiteral("(Visningen av rätt svar kan alltid brytas\nmed tryck på mellanslagstangenten)"),
-                               QStringLiteral("Arial"), 13, false, QColor(64, 64, 64));
-    note->setGeometry(16, 96, 400, 40);
-    label(QStringLiteral("Spanska bilder visas efter övningarna:"), 146);
+                               ui::programFamily(), 14, false, QColor(64, 64, 64));
+    note->setGeometry(16, 98, iw - 32, 40);
+    label(texts[1], 150);
     JaNejButton1 = new QPushButton(InnerPanel);
-    JaNejButton1->setGeometry(350, 144, 70, 28);
-    label(QStringLiteral("Intalat ljud till vissa övningar :"), 186);
+    JaNejButton1->setGeometry(column, 146, 80, 32);
+    label(texts[2], 192);
     JaNejButton2 = new QPushButton(InnerPanel);
-    JaNejButton2->setGeometry(350, 184, 70, 28);
+    JaNejButton2->setGeometry(column, 188, 80, 32);
     SparaButton = new QPushButton(QStringLiteral("&Spara"), InnerPanel);
-    SparaButton->setGeometry(iw / 2 - 130, InnerPanel->height() - 44, 120, 32);
+    SparaButton->setGeometry(iw / 2 - 135, InnerPanel->height() - 48, 125, 36);
     AvbrytButton = new QPushButton(QStringLiteral("&Avbryt"), InnerPanel);
-    AvbrytButton->setGeometry(iw / 2 + 10, InnerPanel->height() - 44, 120, 32);
+    AvbrytButton->setGeometry(iw / 2 + 10, InnerPanel->height() - 48, 125, 36);
+    for (QPushButton* b : {JaNejButton1, JaNejButton2, SparaButton, AvbrytButton})
+        b->setFont(buttonFont);
 
     connect(SpinButton1, &ui::SpinButton::upClicked, this, &TStallin::SpinUp);
     connect(SpinButton1, &ui::SpinButton::downClicked, this, &TStallin::SpinDown);
@@ -111,7 +154,7 @@ void TStallin::JaNejButton2Click() { toggle(JaNejButton2, app_.engine.SoundMode)
 
 void TStallin::SparaClick()
 {
-    // A failure to write is not reported: the values stay in effect for this run.
+    // A failed write is told by the engine; the values stay in effect for this run.
     app_.engine.WriteSettingsIni();
     accept();
 }
@@ -119,19 +162,22 @@ void TStallin::SparaClick()
 TNLOS::TNLOS(AppContext& app) : QDialog(nullptr), app_(app)
 {
     setWindowTitle(QStringLiteral("Nytt lösenord"));
-    resize(420, 150);
-    Label1 = ui::makeLabel(this, QStringLiteral("Skriv nytt lösord. Tryck Enter."), QStringLiteral("Arial"), 16, true, Qt::black);
-    Label1->setGeometry(15, 10, 390, 24);
-    Label2 = ui::makeLabel(this, QStringLiteral("Skriv ditt lösenord en gång till."), QStringLiteral("Arial"), 14, false,
-                           QColor(128, 0, 0));
-    Label2->setGeometry(15, 36, 390, 22);
+    new MessageBoxType(this, app.engine.ScaleFactor);
+    resize(440, 160);
+    Label1 = ui::makeLabel(this, QStringLiteral("Skriv nytt lösord. Tryck Enter."), ui::programFamily(), 17, true, Qt::black);
+    Label1->setGeometry(15, 10, 410, 26);
+    Label2 = ui::makeLabel(this, QStringLiteral("Skriv ditt lösenord en gång till."), ui::programFamily(), 15, false,
+                           ui::colour::Maroon);
+    Label2->setGeometry(15, 38, 410, 22);
     Label2->hide();
     maskedit1 = new QLineEdit(this);
     maskedit1->setEchoMode(QLineEdit::Password);
-    maskedit1->setGeometry(15, 64, 250, 28);
+    maskedit1->setFont(ui::programFont(18));
+    maskedit1->setGeometry(15, 66, 260, 34);
     maskedit1->installEventFilter(this);
     AvbrytButton = new QPushButton(QStringLiteral("&Avbryt"), this);
-    AvbrytButton->setGeometry(290, 104, 110, 30);
+    AvbrytButton->setFont(ui::programFont(17));
+    AvbrytButton->setGeometry(300, 112, 125, 34);
     AvbrytButton->setAutoDefault(false);
     connect(AvbrytButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(maskedit1, &QLineEdit::textChanged, this, [this] {
@@ -149,7 +195,8 @@ TNLOS::TNLOS(AppContext& app) : QDialog(nullptr), app_(app)
 void TNLOS::prompt(const QString& text)
 {
     Label1->setText(text);
-    Label1->move(15, Label1->y());
+    const int scale = app_.engine.ScaleFactor > 0 ? app_.engine.ScaleFactor : 100;
+    Label1->move(15 * scale / 100, Label1->y()); // where it stood when the dialog was scaled
 }
 
 bool TNLOS::eventFilter(QObject* watched, QEvent* event)
@@ -164,10 +211,29 @@ bool TNLOS::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+void TNLOS::refuse(const QString& text)
+{
+    const QSignalBlocker quiet(maskedit1);
+    maskedit1->clear();
+    prompt(text);
+    PromptState = 2;
+}
+
 void TNLOS::enterPressed()
 {
     Engine& e = app_.engine;
-    const std::string T = toCp1252(maskedit1->text());
+    const QString typed = maskedit1->text();
+    // A password is kept in code page 1252 and typed at a login that takes 10
+    // characters: one that could not be typed there again is never accepted.
+    if (const auto outside = characterOutsideCp1252(typed)) {
+        refuse(QStringLiteral("Tecknet \"") + *outside + QStringLiteral("\" går inte att använda!"));
+        return;
+    }
+    if (typed.size() > PasswordLength) {
+        refuse(QStringLiteral("Högst %1 tecken, tack!").arg(PasswordLength));
+        return;
+    }
+    const std::string T = toCp1252(typed);
     std::string& target = e.TeacherPasswordMode ? e.TeacherPassword : e.Password;
     auto clearField = [&] {
         const QSignalBlocker quiet(maskedit1);
@@ -203,7 +269,7 @@ void TNLOS::enterPressed()
         return;
     }
     e.PasswordChanged = true;
-    target = e.TeacherPasswordMode ? T : cut(T, 10);
+    target = T;
     accept();
 }
 

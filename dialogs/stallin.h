@@ -3,6 +3,7 @@
 // recorded sound are used. A value a teacher has locked cannot be changed here.
 
 #include <QDialog>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -15,6 +16,22 @@ struct AppContext;
 namespace ui {
 class SpinButton;
 }
+
+// While its owner lives, every message box and question that opens is set in
+// the program's type at the owner's scale (a box has no type of its own: it
+// would otherwise come up in the small system font beside the window).
+class MessageBoxType : public QObject {
+public:
+    MessageBoxType(QObject* owner, int scalePercent);
+    ~MessageBoxType() override;
+    static int pixelSize(int scalePercent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int pixelSize_;
+};
 
 class TStallin : public QDialog {
     Q_OBJECT
@@ -66,6 +83,7 @@ protected:
 
 private:
     void prompt(const QString& text);
+    void refuse(const QString& text);
     AppContext& app_;
 };
 

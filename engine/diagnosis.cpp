@@ -5,9 +5,11 @@
 
 #include <QFile>
 #include <QLockFile>
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lingvaro {
@@ -79,6 +81,34 @@ void syncDirectory(const fs::path& dir)
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// Replaces a file in one step: the bytes go to a scratch file of this process
+// beside it, which then takes the file's name (and keeps the old file's access).
+bool replaceDurably(const fs::path& file, const std::string& bytes)
+{
+    const fs::path scratch = file.parent_path() / (file.filename().native() + "." + std::to_string(::getpid()));
+    if (!writeDurably(scratch, bytes)) {
+        ::unlink(scratch.c_str());
+        return false;
+    }
+    struct stat old;
+    if (::stat(file.c_str(), &old) == 0)
+        ::chmod(scratch.c_str(), old.st_mode & 07777);
+    if (::rename(scratch.c_str(), file.c_str()) != 0) {
+        ::unlink(scratch.c_str());
+        return false;
+    }
+    syncDirectory(file.parent_path());
+    return true;
+}
+
+// Whether a path names nothing at all (as opposed to something that cannot be
+// looked at, which must be treated as there).
+bool absent(const fs::path& file)
+{
+    struct stat st;
+    return ::stat(file.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 } // namespace
@@ -206,7 +236,7 @@ DiagnosisRecordData freshRecord(const std::string& name)
 {
     // Everything zero, the previous learner's times and reserved bytes included.
     DiagnosisRecordData r;
-    r.PersonName = cut(name, 26);
+    r.PersonName = storedName(name);
     for (int i = 1; i <= DiagnosisItems; ++i)
         r.DiagnosisStatus[i] = GeStatusTal(r, i);
     return r;
@@ -238,6 +268,24 @@ bool sameLearner(const std::string& a, const std::string& b)
     return upperCp1252(a) == upperCp1252(b);
 }
 
+std::string storedName(const std::string& typed)
+{
+    std::string name = cut(typed, 26);
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    return name;
+}
+
+std::optional<QString> characterOutsideCp1252(const QString& typed)
+{
+    for (const char32_t c : typed.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (fromCp1252(toCp1252(one)) != one)
+            return one;
+    }
+    return std::nullopt;
+}
+
 QString archiveStamp(const QDateTime& when)
 {
     return when.toString(QStringLiteral("yyMMddHHmm"));
@@ -267,9 +315,14 @@ QString DiagnosisFile::lockFile() const { return QString::fromStdString((directo
 std::optional<std::vector<DiagnosisRecordData>> DiagnosisFile::readAll() const
 {
     truncated_ = 0;
-    const auto bytes = readFileBytes(file());
-    if (!bytes)
+    unreadable_ = false;
+    if (absent(file()))
         return std::nullopt;
+    const auto bytes = readFileBytes(file());
+    if (!bytes) {
+        unreadable_ = true;
+        return std::nullopt;
+    }
     std::vector<DiagnosisRecordData> records;
     const std::size_t whole = bytes->size() / DiagnosisRecordData::Size;
     truncated_ = bytes->size() % DiagnosisRecordData::Size;
@@ -298,6 +351,11 @@ DiagnosisFile::Result DiagnosisFile::rewrite(const std::vector<DiagnosisRecordDa
         records[i].toBytes(reinterpret_cast<unsigned char*>(bytes.data()) + i * DiagnosisRecordData::Size);
     if (!writeDurably(scratchFile(), bytes))
         return Result::Failed;
+    // Shared by learners who log in as different users: the new file may be
+    // read and written by whoever could before.
+    struct stat old;
+    if (::stat(file().c_str(), &old) == 0)
+        ::chmod(scratchFile().c_str(), old.st_mode & 07777);
     if (beforeReplace)
         beforeReplace();
     std::error_code ec;
@@ -310,15 +368,29 @@ DiagnosisFile::Result DiagnosisFile::rewrite(const std::vector<DiagnosisRecordDa
 
 DiagnosisFile::Result DiagnosisFile::save(const DiagnosisRecordData& record, bool keepTruncated)
 {
+    return store(record, keepTruncated, false);
+}
+
+DiagnosisFile::Result DiagnosisFile::add(const DiagnosisRecordData& record, bool keepTruncated)
+{
+    return store(record, keepTruncated, true);
+}
+
+DiagnosisFile::Result DiagnosisFile::store(const DiagnosisRecordData& record, bool keepTruncated, bool newLearner)
+{
     QLockFile lock(lockFile());
     if (!lock.tryLock(lockWaitMs))
         return Result::Locked;
     std::vector<DiagnosisRecordData> records;
     if (auto existing = readAll())
         records = std::move(*existing);
+    else if (unreadable_)
+        return Result::Unreadable; // written over, it would lose every other learner
     bool replaced = false;
     for (auto& r : records) {
         if (sameLearner(r.PersonName, record.PersonName)) {
+            if (newLearner)
+                return Result::NameTaken;
             r = record;
             replaced = true;
         }
@@ -335,7 +407,7 @@ DiagnosisFile::Result DiagnosisFile::remove(const std::string& exactName, bool k
         return Result::Locked;
     auto existing = readAll();
     if (!existing)
-        return Result::Failed;
+        return unreadable_ ? Result::Unreadable : Result::Missing;
     std::vector<DiagnosisRecordData> kept;
     for (auto& r : *existing)
         if (!r.PersonName.empty() && r.PersonName != exactName)
@@ -356,15 +428,29 @@ std::optional<fs::path> DiagnosisFile::archive(const QDateTime& when)
         candidates.push_back(when.toString(QStringLiteral("yyMMddHHmmss")) + QStringLiteral("-%1").arg(n));
     for (const QString& stamp : candidates) {
         const fs::path target = directory_ / ("SP" + stamp.toStdString() + ".DIS");
-        // A hard link never replaces an existing archive; the old name then goes.
-        fs::create_hard_link(file(), target, ec);
-        if (!ec) {
-            fs::remove(file(), ec);
+        // The name is taken by creating the file exclusively: an existing
+        // archive is never replaced, and no hard link is needed for it.
+        const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return std::nullopt;
+        }
+        ::close(fd);
+        // The empty file is ours; the diagnosis file takes its place in one step.
+        if (::rename(file().c_str(), target.c_str()) == 0) {
             syncDirectory(directory_);
             return target;
         }
-        if (ec != std::errc::file_exists)
-            return std::nullopt;
+        // Where a file may not be renamed over another, the bytes are copied
+        // into the archive, and only a complete copy lets the file go.
+        const auto bytes = readFileBytes(file());
+        if (bytes && writeDurably(target, *bytes) && readFileBytes(target) == bytes && ::unlink(file().c_str()) == 0) {
+            syncDirectory(directory_);
+            return target;
+        }
+        ::unlink(target.c_str());
+        return std::nullopt;
     }
     return std::nullopt;
 }
@@ -373,11 +459,12 @@ std::optional<fs::path> DiagnosisFile::archive(const QDateTime& when)
 
 std::optional<std::string> TeacherPasswordFile::read(const fs::path& file)
 {
-    if (const auto bytes = readFileBytes(file)) {
-        if (bytes->size() >= Size) {
-            const auto* b = reinterpret_cast<const unsigned char*>(bytes->data());
-            return Engine::dekryptrad(readShortString(b + 27, 26));
-        }
+    if (!absent(file)) {
+        const auto bytes = readFileBytes(file);
+        if (!bytes || bytes->size() < Size)
+            return std::nullopt;
+        const auto* b = reinterpret_cast<const unsigned char*>(bytes->data());
+        return Engine::dekryptrad(readShortString(b + 27, 26));
     }
     if (!write(file, DefaultPassword))
         return std::nullopt;
@@ -391,7 +478,7 @@ bool TeacherPasswordFile::write(const fs::path& file, const std::string& passwor
     unsigned char b[Size] = {};
     writeShortString(b, 26, Engine::kryptrad("L\xc4RARE"));
     writeShortString(b + 27, 26, Engine::kryptrad(password));
-    return writeDurably(file, std::string(reinterpret_cast<const char*>(b), Size));
+    return replaceDurably(file, std::string(reinterpret_cast<const char*>(b), Size));
 }
 
 } // namespace lingvaro

@@ -4,9 +4,14 @@
 #include "engine/engine.h"
 #include "engine/paths.h"
 
+#include <QFile>
+#include <QSaveFile>
+
 // Built as Debian's library is, whose compiled code we link.
 #define SI_CONVERT_ICU
 #include <SimpleIni.h>
+#include <cerrno>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace lingvaro {
@@ -41,6 +46,22 @@ std::optional<fs::path> findPathIni(const std::vector<fs::path>& configDirs)
     return std::nullopt;
 }
 
+// The per-user hard-disk installation: its folders, and the word lists the
+// program lists from the hard-disk installation alone, copied from the bundled one.
+fs::path makeUserInstallation(const PlatformDirs& dirs)
+{
+    std::error_code ec;
+    const fs::path pc = dirs.userDataDir / "lingvaro";
+    for (const char* sub : {"DATA", "Eget", "RESULTAT", "PROGRAM"})
+        fs::create_directories(paths::place(pc, QString::fromLatin1(sub)), ec);
+    const fs::path data = paths::place(pc, u"DATA"_qs);
+    for (const char* pattern : {"*.sp1", "*.sp2"}) {
+        for (const auto& list : paths::list(dirs.bundledContent, u"\\DATA"_qs, QString::fromLatin1(pattern)))
+            fs::copy_file(list, data / list.filename(), fs::copy_options::skip_existing, ec);
+    }
+    return pc;
+}
+
 // The first start: a per-user hard-disk installation beside the bundled
 // installation, which serves as the read-only medium.
 std::optional<fs::path> setUpFirstInstallation(const PlatformDirs& dirs)
@@ -48,15 +69,7 @@ std::optional<fs::path> setUpFirstInstallation(const PlatformDirs& dirs)
     std::error_code ec;
     if (dirs.bundledContent.empty() || !fs::is_directory(dirs.bundledContent, ec))
         return std::nullopt;
-    const fs::path pc = dirs.userDataDir / "lingvaro";
-    for (const char* sub : {"DATA", "Eget", "RESULTAT", "PROGRAM"})
-        fs::create_directories(paths::place(pc, QString::fromLatin1(sub)), ec);
-    // Only what the program lists from the hard-disk installation alone is copied.
-    const fs::path data = paths::place(pc, u"DATA"_qs);
-    for (const char* pattern : {"*.sp1", "*.sp2"}) {
-        for (const auto& list : paths::list(dirs.bundledContent, u"\\DATA"_qs, QString::fromLatin1(pattern)))
-            fs::copy_file(list, data / list.filename(), fs::copy_options::skip_existing, ec);
-    }
+    const fs::path pc = makeUserInstallation(dirs);
     Ini ini;
     ini.SetUnicode(false);
     ini.SetValue("Path", "ParlanoCDPath", fs::absolute(dirs.bundledContent, ec).lexically_normal().c_str());
@@ -86,6 +99,16 @@ void Engine::ReadPathIni(const PlatformDirs& dirs)
     // characters: a deeper folder would otherwise silently become another one.
     CdPath = ini.GetValue("Path", "ParlanoCDPath", "");
     PcPath = ini.GetValue("Path", "ParlanoPCPath", "");
+    if (PcPath.empty() && file && !dirs.userDataDir.empty()) {
+        // Without a hard-disk installation the settings, the diagnoses and the
+        // own lists would land wherever the program happened to be started.
+        // The per-user installation of the first start serves instead.
+        PcPath = makeUserInstallation(dirs).native();
+        inform(QStringLiteral("I filen ") + QFile::decodeName(file->c_str())
+               + QStringLiteral(" saknar ParlanoPCPath ett värde. Inställningar, diagnoser och egna ordlistor "
+                                "sparas därför i katalogen ")
+               + QFile::decodeName(PcPath.c_str()) + QStringLiteral("."));
+    }
     ScoreDir = ini.GetValue("Path", "ParlanoScoreDirectory", "");
     if (!ScoreDir.empty() && ScoreDir.back() != '\\' && ScoreDir.back() != '/')
         ScoreDir += '/';
@@ -128,13 +151,32 @@ bool Engine::WriteSettingsIni()
 {
     std::error_code ec;
     const fs::path file = paths::place(PcPath, u"\\PROGRAM\\LINGVARO.INI"_qs);
+    const QString shown = QFile::decodeName(file.c_str());
+    const QString stays = QStringLiteral(" De nya inställningarna gäller tills programmet avslutas.");
     fs::create_directories(file.parent_path(), ec);
     Ini ini;
-    load(ini, file); // keeps whatever else a teacher wrote there
+    // Whatever else a teacher wrote there is kept; a file that is there but
+    // cannot be read is left alone rather than replaced by the three values.
+    struct stat st;
+    const bool there = ::stat(file.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
+    if (there && !load(ini, file)) {
+        fail(QStringLiteral("Filen ") + shown + QStringLiteral(" finns men kan inte läsas, så inställningarna sparas inte.")
+             + stays);
+        return false;
+    }
     ini.SetValue("SETTINGS", "TIMESHOWINGCORRECTANSWER", std::to_string(AnswerShowSeconds).c_str());
     ini.SetValue("SETTINGS", "SOUNDS", std::to_string(SoundMode).c_str());
     ini.SetValue("SETTINGS", "SPAINPICTURES", std::to_string(PictureMode).c_str());
-    return ini.SaveFile(file.c_str()) == SI_OK;
+    std::string text;
+    // Replaced in one step: a crash or a full disk leaves the old file whole.
+    QSaveFile out(shown);
+    const bool written = ini.Save(text) == SI_OK && out.open(QIODevice::WriteOnly)
+                         && out.write(text.data(), qint64(text.size())) == qint64(text.size()) && out.commit();
+    if (!written) {
+        fail(QStringLiteral("Inställningarna kunde inte sparas i filen ") + shown + QStringLiteral(".") + stays);
+        return false;
+    }
+    return true;
 }
 
 } // namespace lingvaro

@@ -8,9 +8,12 @@
 #include "dialogs/stallin.h"
 #include "ui/context.h"
 #include "ui/pagebrowser.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
+#include <QCollator>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,8 +25,6 @@
 namespace lingvaro {
 namespace fs = std::filesystem;
 namespace {
-
-const QColor Navy(0, 0, 128);
 
 bool canCreateFileIn(const fs::path& dir)
 {
@@ -47,52 +48,57 @@ TDiag::TDiag(AppContext& app) : QDialog(nullptr), app_(app)
     Engine& e = app.engine;
     setWindowTitle(QStringLiteral("Diagnostiskt prov"));
     setWindowFlag(Qt::FramelessWindowHint);
-    const QSize screen = app.platform.screenSize();
-    resize(screen);
-    auto* background = ui::makePanel(this, Navy);
-    background->setGeometry(rect());
-    auto* title = ui::makeLabel(this, QStringLiteral("Diagnostiskt prov"), QStringLiteral("Arial"), 34, true,
-                                QColor(255, 255, 0));
-    title->setGeometry(0, 20, screen.width(), 48);
+    new MessageBoxType(this, e.ScaleFactor);
+    auto* background = ui::makePanel(this, ui::colour::Navy);
+
+    // Laid out for a screen of 800 x 600, scaled as every window is, and
+    // centred on the screen.
+    Content = new QWidget(this);
+    Content->setGeometry(0, 0, 800, 600);
+    const QString family = ui::programFamily();
+    auto* title = ui::makeLabel(Content, QStringLiteral("Diagnostiskt prov"), family, 34, true, ui::colour::Yellow);
+    title->setGeometry(0, 10, 800, 48);
     title->setAlignment(Qt::AlignCenter);
 
-    const int left = screen.width() / 2 - 300;
-    NamnlistaLabel = ui::makeLabel(this, QStringLiteral("Namnlista"), QStringLiteral("Arial"), 20, true, Qt::white);
-    NamnlistaLabel->setGeometry(left, 90, 300, 28);
-    ListBox1 = new QListWidget(this);
-    ListBox1->setSortingEnabled(true);
-    ListBox1->setGeometry(left, 120, 300, screen.height() - 220);
-    ListBox1->setFont(QFont(QStringLiteral("Arial"), 13));
-    NameLabel = ui::makeLabel(this, QStringLiteral("Skriv namn. Tryck Enter."), QStringLiteral("Arial"), 20, true, Qt::white);
-    NameLabel->setGeometry(left + 330, 120, 360, 28);
-    Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(left + 330, 152, 300, 32);
+    const int left = 40, right = 400;
+    NamnlistaLabel = ui::makeLabel(Content, QStringLiteral("Namnlista"), family, 20, true, Qt::white);
+    NamnlistaLabel->setGeometry(left, 78, 330, 28);
+    ListBox1 = new QListWidget(Content);
+    ListBox1->setFont(ui::programFont(18));
+    ListBox1->setSpacing(2);
+    ListBox1->setGeometry(left, 110, 330, 410);
+    auto prompt = [&](const QString& text, const QColor& colour, int y) {
+        auto* l = ui::makeLabel(Content, text, family, 19, true, colour);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        l->setGeometry(right, y, 370, 52);
+        return l;
+    };
+    NameLabel = prompt(QStringLiteral("Skriv namn. Tryck Enter."), Qt::white, 96);
+    Edit1 = new QLineEdit(Content);
+    Edit1->setFont(ui::programFont(18));
+    Edit1->setGeometry(right, 152, 330, 36);
     Edit1->setMaxLength(60);
-    PasswordLabel = ui::makeLabel(this, QStringLiteral("Skriv lösenordet:"), QStringLiteral("Arial"), 20, true, Qt::white);
-    PasswordLabel->setGeometry(left + 330, 200, 360, 28);
-    ErrorLabel = ui::makeLabel(this, QStringLiteral("Falsk lösning. Nytt försök!"), QStringLiteral("Arial"), 20, true,
-                               QColor(255, 255, 0));
-    ErrorLabel->setGeometry(left + 330, 200, 360, 28);
-    MaskEdit1 = new QLineEdit(this);
+    PasswordLabel = prompt(QStringLiteral("Skriv lösenordet:"), Qt::white, 196);
+    ErrorLabel = prompt(QStringLiteral("Falsk lösning. Nytt försök!"), ui::colour::Yellow, 196);
+    MaskEdit1 = new QLineEdit(Content);
     MaskEdit1->setEchoMode(QLineEdit::Password);
-    MaskEdit1->setMaxLength(10);
-    MaskEdit1->setGeometry(left + 330, 232, 200, 32);
-    DeleteLabel = ui::makeLabel(this, {}, QStringLiteral("Arial"), 18, true, QColor(255, 200, 200));
-    DeleteLabel->setGeometry(left + 330, 90, 400, 28);
-    NyPersonButton = new QPushButton(QStringLiteral("&Ny person"), this);
-    NyPersonButton->setGeometry(left + 330, screen.height() - 140, 140, 36);
-    AvbrytButton = new QPushButton(QStringLiteral("&Avbryt"), this);
-    AvbrytButton->setGeometry(left + 490, screen.height() - 140, 140, 36);
+    MaskEdit1->setMaxLength(PasswordLength);
+    MaskEdit1->setFont(ui::programFont(18));
+    MaskEdit1->setGeometry(right, 252, 220, 36);
+    DeleteLabel = prompt({}, QColor(255, 200, 200), 96);
+    NyPersonButton = new QPushButton(QStringLiteral("&Ny person"), Content);
+    NyPersonButton->setGeometry(right, 540, 165, 40);
+    AvbrytButton = new QPushButton(QStringLiteral("&Avbryt"), Content);
+    AvbrytButton->setGeometry(right + 185, 540, 165, 40);
 
-    TeacherPanel = ui::makePanel(this, QColor(128, 0, 0), 2);
-    TeacherPanel->setGeometry(left + 330, 290, 320, 230);
-    auto* choose = ui::makeLabel(TeacherPanel, QStringLiteral("Välj ett alternativ"), QStringLiteral("Arial"), 18, true,
-                                 QColor(255, 255, 0));
-    choose->setGeometry(10, 8, 300, 26);
+    TeacherPanel = ui::makePanel(Content, ui::colour::Maroon, 2);
+    TeacherPanel->setGeometry(right, 300, 350, 226);
+    auto* choose = ui::makeLabel(TeacherPanel, QStringLiteral("Välj ett alternativ"), family, 18, true, ui::colour::Yellow);
+    choose->setGeometry(12, 8, 326, 26);
     auto teacherButton = [&](const QString& caption, int row) {
         auto* b = new QPushButton(caption, TeacherPanel);
-        b->setGeometry(10, 42 + row * 44, 300, 36);
-        b->setAutoDefault(false);
+        b->setGeometry(12, 40 + row * 45, 326, 38);
         return b;
     };
     DeleteAllButton = teacherButton(QStringLiteral("Ta bort alla diagnoser"), 0);
@@ -100,15 +106,27 @@ TDiag::TDiag(AppContext& app) : QDialog(nullptr), app_(app)
     DeleteWithoutButton = teacherButton(QStringLiteral("Ta bort enstaka utan lösen"), 2);
     InfoButton = teacherButton(QStringLiteral("INFO"), 3);
 
-    HelpPanel = ui::makePanel(this, QColor(192, 192, 192), 2);
-    HelpPanel->setGeometry(20, 20, screen.width() - 40, screen.height() - 40);
+    HelpPanel = ui::makePanel(this, ui::colour::Silver, 2);
     HelpBrowser = new ui::PageBrowser(HelpPanel);
-    HelpBrowser->setGeometry(5, 5, HelpPanel->width() - 10, HelpPanel->height() - 50);
     HelpCloseButton = new QPushButton(QStringLiteral("Stäng"), HelpPanel);
-    HelpCloseButton->setGeometry(0, HelpPanel->height() - 40, HelpPanel->width(), 36);
-
-    for (QPushButton* b : findChildren<QPushButton*>())
+    HelpCloseButton->setGeometry(0, 0, 200, 40);
+    for (QPushButton* b : findChildren<QPushButton*>()) {
         b->setAutoDefault(false);
+        b->setFont(ui::programFont(18));
+    }
+
+    ui::scaleBy(this, e.ScaleFactor);
+    const QSize screen = app.platform.screenSize();
+    resize(screen);
+    background->setGeometry(rect());
+    Content->move(std::max(0, (screen.width() - Content->width()) / 2),
+                  std::max(0, (screen.height() - Content->height()) / 2));
+    const int margin = 2 * e.LetterWidth;
+    HelpPanel->setGeometry(margin, margin, screen.width() - 2 * margin, screen.height() - 2 * margin);
+    const int closeHeight = HelpCloseButton->height();
+    HelpBrowser->setGeometry(5, 5, HelpPanel->width() - 10, HelpPanel->height() - closeHeight - 14);
+    HelpCloseButton->setGeometry(0, HelpPanel->height() - closeHeight - 4, HelpPanel->width(), closeHeight);
+
     connect(NyPersonButton, &QPushButton::clicked, this, &TDiag::NyPersonClick);
     connect(AvbrytButton, &QPushButton::clicked, this, &TDiag::AvbrytClick);
     connect(DeleteAllButton, &QPushButton::clicked, this, &TDiag::deleteAllClick);
@@ -169,8 +187,11 @@ void TDiag::fillList()
 {
     Engine& e = app_.engine;
     ListBox1->clear();
-    const auto records = DiagnosisFile(e.DiagnosisDir).readAll();
+    DiagnosisFile file(e.DiagnosisDir);
+    const auto records = file.readAll();
     if (!records) {
+        if (file.unreadable())
+            e.warn(unreadableText(file) + QStringLiteral(" Namnlistan kan inte visas."));
         // No file yet: straight to a new name.
         ListBox1->hide();
         NamnlistaLabel->hide();
@@ -183,9 +204,16 @@ void TDiag::fillList()
     }
     ListBox1->show();
     NamnlistaLabel->show();
+    QStringList names;
     for (const auto& r : *records)
         if (!r.PersonName.empty())
-            ListBox1->addItem(fromCp1252(Engine::dekryptrad(r.PersonName)));
+            names << fromCp1252(Engine::dekryptrad(r.PersonName));
+    // As Swedish sorts: letter case aside, and Å, Ä, Ö after Z.
+    QCollator swedish(QLocale(QLocale::Swedish, QLocale::Sweden));
+    swedish.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const QString& a, const QString& b) { return swedish.compare(a, b) < 0; });
+    ListBox1->addItems(names);
     if (ListBox1->count() > 0)
         ListBox1->setCurrentRow(0);
     ListBox1->setFocus();
@@ -204,20 +232,36 @@ void TDiag::NyPersonClick()
     Edit1->setFocus();
 }
 
-void TDiag::openProtocol()
+void TDiag::openProtocol(bool newLearner)
 {
     NameLabel->hide();
     PasswordLabel->hide();
     ErrorLabel->hide();
     MaskEdit1->hide();
-    ui::showModal<Tdiaprot>(app_.platform, app_);
+    ui::showModal<Tdiaprot>(app_.platform, app_, newLearner);
     accept();
+}
+
+QString TDiag::unreadableText(const DiagnosisFile& file)
+{
+    return QStringLiteral("Diagnosfilen ") + QFile::decodeName(file.file().c_str())
+           + QStringLiteral(" finns men kan inte läsas. Inga resultat sparas i den förrän den kan läsas igen, "
+                            "så att ingen annans diagnos skrivs över.");
 }
 
 void TDiag::nameEntered()
 {
     Engine& e = app_.engine;
-    const std::string name = toCp1252(Edit1->text().trimmed());
+    const QString typed = Edit1->text().trimmed();
+    // The file keeps names in code page 1252: "Ł" would come back as "?".
+    if (const auto outside = characterOutsideCp1252(typed)) {
+        NameLabel->setText(QStringLiteral("Tecknet \"") + *outside
+                           + QStringLiteral("\" kan inte sparas. Skriv namnet utan det!"));
+        return;
+    }
+    // Compared as it will be stored: a name longer than the file keeps is the
+    // learner whose name it begins with.
+    const std::string name = storedName(toCp1252(typed));
     if (!name.empty() && DiagnosisFile(e.DiagnosisDir).find(name)) {
         NameLabel->setText(QStringLiteral("Namnet finns redan. Skriv ett nytt!"));
         return;
@@ -241,7 +285,7 @@ void TDiag::nameEntered()
     }
     ListBox1->hide();
     e.DiagnosisRecord = freshRecord(name);
-    openProtocol();
+    openProtocol(true);
 }
 
 void TDiag::learnerChosen()
@@ -251,13 +295,19 @@ void TDiag::learnerChosen()
     if (!item || !ListBox1->isEnabled())
         return;
     const std::string name = toCp1252(item->text());
-    const auto found = DiagnosisFile(e.DiagnosisDir).find(name);
+    DiagnosisFile file(e.DiagnosisDir);
+    const auto found = file.find(name);
+    if (!found && file.unreadable()) {
+        e.warn(unreadableText(file));
+        return;
+    }
     e.DiagnosisRecord = found ? *found : freshRecord(name);
     e.PersonName = cut(name, 26);
     if (e.Password.empty()) {
-        openProtocol();
+        openProtocol(!found);
         return;
     }
+    learnerIsNew_ = !found;
     ListBox1->hide();
     NamnlistaLabel->hide();
     Edit1->hide();
@@ -292,19 +342,27 @@ void TDiag::passwordEntered()
 {
     Engine& e = app_.engine;
     const std::string typed = toCp1252(MaskEdit1->text());
+    // A character the file cannot hold would be compared as "?": never a match.
+    const bool outside = characterOutsideCp1252(MaskEdit1->text()).has_value();
     switch (waiting) {
     case Waiting::LearnerPassword:
-        if (typed == e.Password)
-            openProtocol();
+        if (typed == e.Password && !outside)
+            openProtocol(learnerIsNew_);
         else
             wrongPassword();
         return;
     case Waiting::TeacherPassword: {
-        if (auto stored = TeacherPasswordFile::read(teacherFile()))
+        const fs::path teacher = teacherFile();
+        if (auto stored = TeacherPasswordFile::read(teacher))
             e.TeacherPassword = *stored;
+        else if (std::error_code ec; fs::exists(teacher, ec) || ec)
+            e.fail(QStringLiteral("Lärarlösenfilen ") + QFile::decodeName(teacher.c_str())
+                   + QStringLiteral(" finns men kan inte läsas."));
         else
             e.fail(QStringLiteral("Kunde inte skapa lärarlösenfilen."));
-        if (typed == e.TeacherPassword || typed == TeacherPasswordFile::MasterPassword) {
+        // An empty field is never the teacher's password, also when none could be read.
+        const bool right = !typed.empty() && (typed == e.TeacherPassword || typed == TeacherPasswordFile::MasterPassword);
+        if (!outside && right) {
             MaskEdit1->hide();
             PasswordLabel->hide();
             ErrorLabel->hide();
@@ -320,7 +378,7 @@ void TDiag::passwordEntered()
         return;
     }
     case Waiting::DeletePassword:
-        if (typed == e.Password) {
+        if (typed == e.Password && !outside) {
             deleteLoaded();
         } else {
             ErrorLabel->setText(QStringLiteral("Felaktigt lösen.!"));
@@ -374,13 +432,23 @@ void TDiag::deleteLoaded()
             && e.messages().askYesNo(QStringLiteral("Diagnosfilen är ofullständig: den sista posten är avskuren. "
                                                     "Vill du ta bort diagnosen ändå? Den avskurna delen försvinner då.")))
             result = file.remove(loadedName_, true);
-        if (result == DiagnosisFile::Result::Saved) {
+        switch (result) {
+        case DiagnosisFile::Result::Saved:
             removed = true;
             e.inform(QStringLiteral("Diagnosen ") + inQuotes(loadedName_) + QStringLiteral(" är borttagen."));
-        } else if (result == DiagnosisFile::Result::Locked) {
+            break;
+        case DiagnosisFile::Result::Locked:
             e.inform(QStringLiteral("Diagnosfilen används just nu från en annan dator. Försök igen om en stund."));
-        } else {
+            break;
+        case DiagnosisFile::Result::Truncated:
+            break; // the teacher said no to dropping the cut-off part: nothing was changed
+        case DiagnosisFile::Result::Unreadable:
+        case DiagnosisFile::Result::Missing:
+            e.inform(QStringLiteral("Diagnosfilen ") + dir + QStringLiteral("/SPANDIAG.DIA saknas eller är felaktig"));
+            break;
+        default:
             e.inform(QStringLiteral("Ny fil i katalogen ") + dir + QStringLiteral(" kunde inte skapas"));
+            break;
         }
     }
     waiting = Waiting::Nothing;

@@ -16,6 +16,7 @@ class QFrame;
 namespace lingvaro {
 
 struct AppContext;
+class DiagnosisFile;
 namespace ui {
 class PageBrowser;
 }
@@ -42,6 +43,7 @@ public:
     // The folder check, once a run: can the diagnosis be saved where it is kept?
     bool DiagnosFileWish(const std::string& dir);
 
+    QWidget* Content; // everything but the background and the help page, centred
     QLabel* NamnlistaLabel;
     QListWidget* ListBox1;
     QLineEdit* Edit1;
@@ -68,12 +70,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The message for a diagnosis file that is there but cannot be read.
+    static QString unreadableText(const DiagnosisFile& file);
+
 private:
-    void openProtocol();
+    void openProtocol(bool newLearner);
     void wrongPassword();
     void deleteLoaded();
     std::filesystem::path teacherFile() const;
     std::string loadedName_;
+    bool learnerIsNew_ = false; // chosen from the list, but no longer in the file
     AppContext& app_;
 };
 

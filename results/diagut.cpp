@@ -3,6 +3,7 @@
 #include "engine/cp1252.h"
 #include "engine/engine.h"
 #include "ui/context.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
 
 #include <QPainter>
@@ -49,14 +50,20 @@ void TDiagutform::SkrivutDiaggen(QPrinter& printer)
         app_.engine.warn(QStringLiteral("Utskriften kunde inte startas."));
         return;
     }
+    paint(p);
+    p.end();
+}
+
+void TDiagutform::paint(QPainter& p)
+{
     const QSize page(p.device()->width(), p.device()->height());
     auto X = [&](double mm) { return XmmTillPixel(mm, page); };
     auto Y = [&](double mm) { return YmmTillPixel(mm, page); };
-    QFont font(QStringLiteral("Arial"));
+    QFont font(ui::programFamily());
     font.setPointSize(12);
     font.setBold(true);
     p.setFont(font);
-    const QFontMetrics metrics(font, &printer);
+    const QFontMetrics metrics(font, p.device());
     // Text is placed by its top, as on the page's canvas.
     auto text = [&](int x, int y, const QString& s) { p.drawText(x, y + metrics.ascent(), s); };
 
@@ -64,7 +71,11 @@ void TDiagutform::SkrivutDiaggen(QPrinter& printer)
     text(X(20), Y(y + 2), QStringLiteral("Diagnosprotokoll från Lingvaro för ") + fromCp1252(app_.engine.PersonName)
                               + QStringLiteral("."));
     y += 10;
-    auto rowText = text;
+    // A row's text stands in the middle between its rules (the last row's box
+    // reaches down to the closing rule), so that no rule runs through a letter.
+    auto rowText = [&](int x, int top, int bottom, const QString& s) {
+        p.drawText(x, (top + bottom + metrics.ascent() - metrics.descent()) / 2, s);
+    };
     const int L = X(15), Rt = X(195);
     // The columns are laid out for the type on paper: widths taken from the
     // screen would let the 12-point texts run into each other.
@@ -89,22 +100,22 @@ void TDiagutform::SkrivutDiaggen(QPrinter& printer)
         }
         p.drawLine(Rt + 1, top, Rt + 1, bottom);
         p.drawLine(L - 1, top + 3, Rt + 1, top + 3);
+        const bool last = r == rows - 1;
+        const int textTop = top + 3, textBottom = last ? bottom : Y(y + 6);
         for (int k = 0; k <= 4 && k < row.size(); ++k) {
             const int x = k == 0 ? L : L + ProcentTillPixel(PrintColumnPercent[std::size_t(k - 1)], page);
-            const double dy = (r == rows - 1 && (k == 1 || k == 2)) ? 3 : 2;
-            if (r == rows - 1 && k == 1) {
+            if (last && k == 1) {
                 // "Summa" stands at the right of its column, beside the sum.
                 const QString label = row[k].trimmed();
                 const int columnEnd = L + ProcentTillPixel(PrintColumnPercent[1], page) - X(2);
-                rowText(columnEnd - metrics.horizontalAdvance(label), Y(y + dy), label);
+                rowText(columnEnd - metrics.horizontalAdvance(label), textTop, textBottom, label);
                 continue;
             }
-            rowText(x, Y(y + dy), row[k]);
+            rowText(x, textTop, textBottom, row[k]);
         }
         y += 6;
     }
     p.drawLine(L - 1, Y(y + 2), Rt + 1, Y(y + 2));
-    p.end();
 }
 
 } // namespace lingvaro

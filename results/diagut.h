@@ -30,6 +30,8 @@ public:
     bool SkrivutDiaggen();
     // Prints on a printer the caller has set up (no dialog).
     void SkrivutDiaggen(QPrinter& printer);
+    // Draws the protocol on the painter's page, taken to be A4.
+    void paint(QPainter& p);
 
     static int XmmTillPixel(double mm, QSize page);
     static int YmmTillPixel(double mm, QSize page);

@@ -6,14 +6,17 @@
 #include "results/diagut.h"
 #include "contentmap/menutree.h"
 #include "dialogs/stallin.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <cmath>
 
@@ -32,27 +35,33 @@ QString Tdiaprot::resultText(int value)
     return QString(spaces, u' ') + QString::number(value);
 }
 
-Tdiaprot::Tdiaprot(AppContext& app) : QDialog(nullptr), app_(app), previousHost_(app.diagnosis)
+Tdiaprot::Tdiaprot(AppContext& app, bool newLearner)
+    : QDialog(nullptr), app_(app), previousHost_(app.diagnosis), newLearner_(newLearner)
 {
     setObjectName(QStringLiteral("Tdiaprot"));
     Engine& e = app.engine;
     app_.diagnosis = this;
     setWindowFlag(Qt::FramelessWindowHint);
+    new MessageBoxType(this, e.ScaleFactor);
     const QSize screen = app.platform.screenSize();
     resize(screen);
-    setFont(QFont(QStringLiteral("Arial"), 11));
+    setFont(ui::programFont(16));
 
-    TitleLabel = ui::makeLabel(this, {}, QStringLiteral("Arial"), 24, true, QColor(0, 0, 128));
+    TitleLabel = ui::makeLabel(this, {}, ui::programFamily(), 24, true, ui::colour::Navy);
     TitleLabel->setGeometry(0, 4, screen.width(), 36);
+    TitleLabel->setIndent(e.LetterWidth);
     const int barHeight = TitleLabel->height() * 7 / 4;
-    ButtonBar = ui::makePanel(this, QColor(0, 0, 128), 1);
+    ButtonBar = ui::makePanel(this, ui::colour::Navy, 1);
     ButtonBar->setGeometry(0, screen.height() - barHeight, screen.width(), barHeight);
     int x = e.LetterWidth;
+    const QFont buttonFont = ui::programFont(18);
     auto button = [&](const QString& caption) {
         auto* b = new QPushButton(caption, ButtonBar);
-        b->setGeometry(x, (barHeight - 34) * 5 / 16, 150, 34);
+        b->setFont(buttonFont);
+        const int width = std::max(150, QFontMetrics(buttonFont).horizontalAdvance(caption) + 40);
+        b->setGeometry(x, (barHeight - 38) * 5 / 16, width, 38);
         b->setAutoDefault(false);
-        x += 160;
+        x += width + 12;
         return b;
     };
     AvbrytButton = button(QStringLiteral("&Avbryt"));
@@ -61,35 +70,54 @@ Tdiaprot::Tdiaprot(AppContext& app) : QDialog(nullptr), app_(app), previousHost_
     HjalpButton = button(QStringLiteral("&Hjälp"));
 
     StringGrid1 = new QTableWidget(43, 5, this);
-    StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid1->setGeometry(0, TitleLabel->geometry().bottom() + 4, screen.width(),
-                             ButtonBar->y() - TitleLabel->geometry().bottom() - 8);
-    // All 43 rows on the screen at once, in a type that fits them.
-    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int rowHeight = std::max(12, (StringGrid1->height() - 4) / 43);
-    QFont gridFont(QStringLiteral("Arial"));
-    gridFont.setPixelSize(std::max(9, rowHeight * 7 / 10));
-    StringGrid1->setFont(gridFont);
-    StringGrid1->verticalHeader()->setMinimumSectionSize(8);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(rowHeight);
-    const QFontMetrics gridMetrics(gridFont);
-    const int W = gridMetrics.horizontalAdvance(TimeTemplate);
-    const int numberWidth = std::max(3 * int(e.LetterWidth), gridMetrics.horizontalAdvance(QStringLiteral("  41  ")));
-    StringGrid1->setColumnWidth(0, numberWidth);
-    for (int c = 2; c <= 4; ++c)
-        StringGrid1->setColumnWidth(c, W + 2 * e.LetterWidth);
-    StringGrid1->setColumnWidth(1, screen.width() - numberWidth - 3 * (W + 2 * e.LetterWidth) - 2 * StringGrid1->frameWidth());
+    const int gridTop = TitleLabel->geometry().bottom() + 4;
+    StringGrid1->setGeometry(0, gridTop, screen.width(), ButtonBar->y() - gridTop - 4);
     const QStringList header = {QStringLiteral("  Nr"), QStringLiteral("                  Område"),
                                 QStringLiteral("    Resultat"), QStringLiteral("    Tidpunkt"), QStringLiteral("    Status")};
     for (int c = 0; c < 5; ++c)
         setCell(0, c, header[c]);
     for (int r = 1; r <= 41; ++r)
         setCell(r, 0, (r <= 9 ? QStringLiteral("   ") : QStringLiteral("  ")) + QString::number(r));
+    // The heading row stays in sight above the rows (as a fixed row would);
+    // the grid's row 0 keeps its texts for the print-out.
+    StringGrid1->setHorizontalHeaderLabels(header);
+    StringGrid1->setRowHidden(0, true);
+    QHeaderView* heading = StringGrid1->horizontalHeader();
+    heading->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    heading->setSectionResizeMode(QHeaderView::Fixed);
+    heading->setSectionsClickable(false);
+    heading->setHighlightSections(false);
+
+    // The rows in a type a pupil reads easily: as large as lets all of them
+    // stand on the screen at once, and never smaller than 16 pixels; where
+    // they do not all fit (768 lines and fewer), the grid scrolls.
+    const int frame = 2 * StringGrid1->frameWidth();
+    const int inside = StringGrid1->height() - frame;
+    const QFont gridFont = ui::programFont(std::clamp(inside / 43 - 6, 16, 20));
+    StringGrid1->setFont(gridFont);
+    heading->setFont(gridFont);
+    const int headingHeight = heading->sizeHint().height();
+    const int rowHeight = std::max(gridFont.pixelSize() + 6, (inside - headingHeight) / 42);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(8);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(rowHeight);
+    const bool scrolls = headingHeight + 42 * rowHeight > inside;
+    StringGrid1->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int viewportWidth =
+        screen.width() - frame - (scrolls ? StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+
+    const QFontMetrics gridMetrics(gridFont);
+    const int W = gridMetrics.horizontalAdvance(TimeTemplate);
+    const int numberWidth = std::max(3 * int(e.LetterWidth), gridMetrics.horizontalAdvance(QStringLiteral("  41  ")));
+    const int valueWidth = W + e.LetterWidth;
+    StringGrid1->setColumnWidth(0, numberWidth);
+    for (int c = 2; c <= 4; ++c)
+        StringGrid1->setColumnWidth(c, valueWidth);
+    StringGrid1->setColumnWidth(1, viewportWidth - numberWidth - 3 * valueWidth);
     StringGrid1->installEventFilter(this);
     StringGrid1->viewport()->installEventFilter(this);
     connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -101,11 +129,11 @@ Tdiaprot::Tdiaprot(AppContext& app) : QDialog(nullptr), app_(app), previousHost_
         chooseRow();
     });
 
-    Panel1 = ui::makePanel(this, QColor(255, 255, 225), 2);
-    auto* help1 = ui::makeLabel(Panel1, QStringLiteral("Flytta till önskad rad och dubbelklicka"), QStringLiteral("Arial"),
-                                16, true, Qt::black);
-    auto* help2 = ui::makeLabel(Panel1, QStringLiteral("eller tryck enter så kommer diagnosen."), QStringLiteral("Arial"),
-                                16, true, Qt::black);
+    Panel1 = ui::makePanel(this, ui::colour::Cream, 2);
+    auto* help1 = ui::makeLabel(Panel1, QStringLiteral("Flytta till önskad rad och dubbelklicka"), ui::programFamily(),
+                                18, true, Qt::black);
+    auto* help2 = ui::makeLabel(Panel1, QStringLiteral("eller tryck enter så kommer diagnosen."), ui::programFamily(),
+                                18, true, Qt::black);
     help1->adjustSize();
     help2->adjustSize();
     help1->move(e.LetterWidth, 8);
@@ -115,9 +143,9 @@ Tdiaprot::Tdiaprot(AppContext& app) : QDialog(nullptr), app_(app), previousHost_
     Panel1->installEventFilter(this);
     Panel1->hide();
 
-    Panel2 = ui::makePanel(this, QColor(255, 255, 0), 2);
-    NoticeLine1 = ui::makeLabel(Panel2, {}, QStringLiteral("Arial"), 16, true, Qt::black);
-    NoticeLine2 = ui::makeLabel(Panel2, {}, QStringLiteral("Arial"), 16, true, Qt::black);
+    Panel2 = ui::makePanel(this, ui::colour::Yellow, 2);
+    NoticeLine1 = ui::makeLabel(Panel2, {}, ui::programFamily(), 18, true, Qt::black);
+    NoticeLine2 = ui::makeLabel(Panel2, {}, ui::programFamily(), 18, true, Qt::black);
     Panel2->hide();
 
     // The columns' left edges as parts of the printed table's width.
@@ -170,6 +198,7 @@ void Tdiaprot::rita_prot()
         setCell(row, 4, statusCell(r.DiagnosisStatus[row]));
     }
     StringGrid1->setCurrentCell(std::clamp(e.ProtocolRow, 1, 42), 1);
+    StringGrid1->scrollToItem(StringGrid1->currentItem());
     if (e.ProtocolChanged) {
         SparaProtokoll();
     }
@@ -189,20 +218,43 @@ void Tdiaprot::SparaProtokoll()
 {
     Engine& e = app_.engine;
     DiagnosisFile file(e.DiagnosisDir);
-    auto result = file.save(e.DiagnosisRecord);
+    // A learner new to the file is added, never put in place of another
+    // learner of the same name (one who could not be seen when the name was typed).
+    auto store = [&](bool keepTruncated) {
+        return newLearner_ ? file.add(e.DiagnosisRecord, keepTruncated) : file.save(e.DiagnosisRecord, keepTruncated);
+    };
+    auto result = store(false);
+    const QString shown = QFile::decodeName(file.file().c_str());
     if (result == DiagnosisFile::Result::Truncated
-        && e.messages().askYesNo(QStringLiteral("Diagnosfilen ") + QString::fromStdString(file.file().native())
+        && e.messages().askYesNo(QStringLiteral("Diagnosfilen ") + shown
                                  + QStringLiteral(" är ofullständig: den sista posten är avskuren. Vill du spara ändå? "
                                                   "Den avskurna delen försvinner då.")))
-        result = file.save(e.DiagnosisRecord, true);
-    if (result == DiagnosisFile::Result::Saved) {
-        e.ProtocolChanged = false;
-        return;
-    }
-    if (result == DiagnosisFile::Result::Locked)
-        e.inform(QStringLiteral("Diagnosfilen används just nu från en annan dator. Resultatet sparas nästa gång."));
-    // Other failures pass silently; the record stays and is saved next time.
+        result = store(true);
+    // Whatever keeps the result from the file, it stays here and is saved next time.
     e.ProtocolChanged = true;
+    switch (result) {
+    case DiagnosisFile::Result::Saved:
+        e.ProtocolChanged = false;
+        newLearner_ = false;
+        break;
+    case DiagnosisFile::Result::Locked:
+        e.inform(QStringLiteral("Diagnosfilen används just nu från en annan dator. Resultatet sparas nästa gång."));
+        break;
+    case DiagnosisFile::Result::Unreadable:
+        e.warn(QStringLiteral("Diagnosfilen ") + shown
+               + QStringLiteral(" finns men kan inte läsas. Resultatet sparas inte, så att ingen annans diagnos skrivs över."));
+        break;
+    case DiagnosisFile::Result::NameTaken:
+        e.warn(QStringLiteral("Namnet \"") + fromCp1252(e.DiagnosisRecord.PersonName)
+               + QStringLiteral("\" finns redan i diagnosfilen. Resultatet sparas inte, så att den diagnosen inte skrivs över."));
+        break;
+    case DiagnosisFile::Result::Failed:
+        e.warn(QStringLiteral("Resultatet kunde inte sparas i diagnosfilen ") + shown
+               + QStringLiteral(". Det sparas nästa gång."));
+        break;
+    default:
+        break; // a cut-off file the user chose to keep as it is
+    }
 }
 
 void Tdiaprot::InfoText()
@@ -219,9 +271,12 @@ void Tdiaprot::InfoText()
     NoticeLine2->move(15, 12 + NoticeLine1->height());
     const int width = std::max(NoticeLine1->width(), NoticeLine2->width()) + 30;
     const QSize screen = app_.platform.screenSize();
-    Panel2->setGeometry(screen.width() - width - 20,
-                        StringGrid1->y() + (row + 1) * StringGrid1->height() / StringGrid1->rowCount(), width,
-                        NoticeLine2->geometry().bottom() + 10);
+    // Just under the chosen row, wherever the grid has scrolled it to.
+    const int height = NoticeLine2->geometry().bottom() + 10;
+    const int below = StringGrid1->viewport()
+                          ->mapTo(this, QPoint(0, StringGrid1->rowViewportPosition(row) + StringGrid1->rowHeight(row)))
+                          .y();
+    Panel2->setGeometry(screen.width() - width - 20, std::min(below, ButtonBar->y() - height), width, height);
     Panel2->show();
     Panel2->raise();
 }
@@ -256,12 +311,22 @@ void Tdiaprot::chooseRow()
     StringGrid1->setFocus();
 }
 
+bool Tdiaprot::windowExists(int item)
+{
+    // Asked before the data file, as the menus do: a missing window is not a
+    // missing file.
+    if (diagnosisItemWindows().count(item))
+        return true;
+    app_.engine.inform(QStringLiteral("Denna övning finns inte ännu."));
+    return false;
+}
+
 void Tdiaprot::UtseDiagProgram(int item)
 {
     Engine& e = app_.engine;
     e.DataFileName = QStringLiteral("SpDi%1.DAT").arg(item, 2, 10, QChar(u'0')).toStdString();
     Panel2->hide();
-    if (e.Kolla(e.DataFileName) && app_.openExerciseWindow)
+    if (windowExists(item) && e.Kolla(e.DataFileName) && app_.openExerciseWindow)
         app_.openExerciseWindow(diagnosisItemWindowClass(item));
     summa();
 }
@@ -273,7 +338,7 @@ void Tdiaprot::UtseOvaProgram(int item, int status)
     e.PracticeRound = 0;
     if (status == 3)
         e.DataFileName = QStringLiteral("SpOvn%1.DAT").arg(100 + item).toStdString();
-    if (e.Kolla(e.DataFileName) && app_.openExerciseWindow)
+    if (windowExists(item) && e.Kolla(e.DataFileName) && app_.openExerciseWindow)
         app_.openExerciseWindow(diagnosisItemWindowClass(item));
 }
 

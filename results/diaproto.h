@@ -17,7 +17,9 @@ namespace lingvaro {
 class Tdiaprot : public QDialog, public DiagnosisHost {
     Q_OBJECT
 public:
-    explicit Tdiaprot(AppContext& app);
+    // newLearner: the learner's record is not in the file yet (a name typed as
+    // new); it is then added and never put in place of another learner's.
+    explicit Tdiaprot(AppContext& app, bool newLearner = false);
     ~Tdiaprot() override;
 
     void rita_prot();   // fill the grid (and save a changed record)
@@ -58,8 +60,10 @@ protected:
 
 private:
     void setCell(int row, int column, const QString& text);
+    bool windowExists(int item);
     AppContext& app_;
     DiagnosisHost* previousHost_;
+    bool newLearner_;
 };
 
 } // namespace lingvaro

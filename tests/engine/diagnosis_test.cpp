@@ -4,8 +4,12 @@
 #include "engine/textfile.h"
 #include "tests/engine/testsupport.h"
 
+#include <atomic>
+#include <cerrno>
+#include <dlfcn.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,7 +17,64 @@ using namespace lingvaro;
 using namespace lingvaro::testing;
 namespace fs = std::filesystem;
 
+// The folder of a FAT stick or of many network shares: no hard links, and (on
+// some) no rename onto a name that is taken. Switched on by the tests that
+// need it; otherwise the system's own calls answer.
 namespace {
+std::atomic<bool> noHardLinks{false};
+std::atomic<bool> noRenameOver{false};
+template <class F>
+F real(const char* name)
+{
+    return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
+}
+} // namespace
+
+extern "C" int link(const char* from, const char* to)
+{
+    if (noHardLinks) {
+        errno = EPERM;
+        return -1;
+    }
+    static const auto next = real<int (*)(const char*, const char*)>("link");
+    return next(from, to);
+}
+
+extern "C" int linkat(int fromDir, const char* from, int toDir, const char* to, int flags)
+{
+    if (noHardLinks) {
+        errno = EPERM;
+        return -1;
+    }
+    static const auto next = real<int (*)(int, const char*, int, const char*, int)>("linkat");
+    return next(fromDir, from, toDir, to, flags);
+}
+
+extern "C" int rename(const char* from, const char* to)
+{
+    struct stat st;
+    if (noRenameOver && ::stat(to, &st) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    static const auto next = real<int (*)(const char*, const char*)>("rename");
+    return next(from, to);
+}
+
+namespace {
+
+struct FatFolder {
+    FatFolder(bool renameOver)
+    {
+        noHardLinks = true;
+        noRenameOver = !renameOver;
+    }
+    ~FatFolder()
+    {
+        noHardLinks = false;
+        noRenameOver = false;
+    }
+};
 
 std::string bytesOf(const fs::path& file)
 {
@@ -22,7 +83,7 @@ std::string bytesOf(const fs::path& file)
 
 TEST(DiagnosisStatus, FreshRecordWaitsOnlyBehindPrerequisites)
 {
-    const auto r = freshRecord("Ana Mar\xeda");
+    const auto r = freshRecord("Ana Mar\xed" "a");
     for (int i = 1; i <= 41; ++i) {
         const int expected = (i == 2 || i == 3 || i == 4 || i == 6) ? 1 : 0;
         EXPECT_EQ(r.DiagnosisStatus[i], expected) << i;
@@ -196,6 +257,103 @@ TEST(DiagnosisFileTest, ArchivesNeverReplaceOneAnother)
     EXPECT_EQ(file.archive(when)->filename(), "SP040517143007-2.DIS");
     EXPECT_FALSE(DiagnosisFile(dir.path()).find("Ana"));
     EXPECT_EQ(fs::file_size(*first), DiagnosisRecordData::Size);
+}
+
+TEST(DiagnosisFileTest, ArchivingNeedsNoHardLinks)
+{
+    const QDateTime when(QDate(2004, 5, 17), QTime(14, 30, 7));
+    for (const bool renameOver : {true, false}) {
+        ScratchDir dir;
+        DiagnosisFile file(dir.path());
+        FatFolder fat(renameOver);
+        auto ana = freshRecord("Ana");
+        ana.DiagnosisResults[1] = 17;
+        ASSERT_EQ(file.save(ana), DiagnosisFile::Result::Saved);
+        const std::string saved = bytesOf(file.file());
+        const auto first = file.archive(when);
+        ASSERT_TRUE(first) << renameOver;
+        EXPECT_EQ(first->filename(), "SP0405171430.DIS");
+        EXPECT_EQ(bytesOf(*first), saved);
+        EXPECT_FALSE(fs::exists(file.file()));
+        // The next archive in the same minute takes another name and leaves the first alone.
+        file.save(freshRecord("Bo"));
+        const auto second = file.archive(when);
+        ASSERT_TRUE(second);
+        EXPECT_EQ(second->filename(), "SP040517143007.DIS");
+        EXPECT_EQ(bytesOf(*first), saved);
+        EXPECT_EQ(DiagnosisFile(dir.path()).readAll(), std::nullopt);
+        std::size_t files = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path()))
+            ++files;
+        EXPECT_EQ(files, 2u); // the two archives, no scratch left behind
+    }
+}
+
+TEST(DiagnosisFileTest, AFileThatCannotBeReadIsNeverWrittenOver)
+{
+    ScratchDir dir;
+    DiagnosisFile file(dir.path());
+    auto ana = freshRecord("Ana");
+    ana.DiagnosisResults[3] = 19;
+    file.save(ana);
+    file.save(freshRecord("Bo"));
+    const std::string before = bytesOf(file.file());
+    const fs::path teacher = dir.write("SPA45444.DOT", std::string(54, 'x'));
+    // Readable to no one but written in a folder everyone may write in, as a
+    // file of another user on a shared folder.
+    fs::permissions(dir.path(), fs::perms::all);
+    fs::permissions(file.file(), fs::perms::none);
+    fs::permissions(teacher, fs::perms::none);
+    const bool refused = withFilePermissions([&] {
+        DiagnosisFile again(dir.path());
+        return !again.readAll() && again.unreadable() && !again.find("Ana")
+               && again.save(freshRecord("Cia")) == DiagnosisFile::Result::Unreadable
+               && again.add(freshRecord("Cia")) == DiagnosisFile::Result::Unreadable
+               && again.remove("Bo") == DiagnosisFile::Result::Unreadable
+               && TeacherPasswordFile::read(teacher) == std::nullopt;
+    });
+    EXPECT_TRUE(refused);
+    fs::permissions(file.file(), fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(teacher, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(bytesOf(file.file()), before);
+    EXPECT_EQ(bytesOf(teacher), std::string(54, 'x')); // not reset to the first password
+    EXPECT_FALSE(fs::exists(file.scratchFile()));
+    // A missing file is no unreadable one.
+    fs::create_directories(dir.path() / "ny");
+    DiagnosisFile elsewhere(dir.path() / "ny");
+    EXPECT_FALSE(elsewhere.readAll());
+    EXPECT_FALSE(elsewhere.unreadable());
+    EXPECT_EQ(elsewhere.remove("Ana"), DiagnosisFile::Result::Missing);
+}
+
+TEST(DiagnosisFileTest, ANewLearnerIsAddedNeverPutInPlaceOfAnother)
+{
+    ScratchDir dir;
+    DiagnosisFile file(dir.path());
+    auto her = freshRecord("Anna-Karin Johansson Svens");
+    her.DiagnosisResults[1] = 20;
+    file.save(her);
+    // Typed in full, the long name is stored as the name it begins with.
+    const std::string typed = "Anna-Karin Johansson Svensson";
+    EXPECT_EQ(storedName(typed), "Anna-Karin Johansson Svens");
+    EXPECT_EQ(storedName("Anna-Karin Johansson Sven Berg"), "Anna-Karin Johansson Sven"); // no space left at the cut
+    EXPECT_TRUE(file.find(storedName(typed)));
+    EXPECT_EQ(file.add(freshRecord(typed)), DiagnosisFile::Result::NameTaken);
+    EXPECT_EQ(file.find("anna-karin johansson svens")->DiagnosisResults[1], 20);
+    auto other = freshRecord("Bo");
+    EXPECT_EQ(file.add(other), DiagnosisFile::Result::Saved);
+    other.DiagnosisResults[2] = 4;
+    EXPECT_EQ(file.save(other), DiagnosisFile::Result::Saved); // once added, saved in its place
+    EXPECT_EQ(file.readAll()->size(), 2u);
+}
+
+TEST(DiagnosisNames, OnlyCharactersTheFileCanHold)
+{
+    EXPECT_EQ(characterOutsideCp1252(QStringLiteral("Åsa Núñez-Öberg ¿¡")), std::nullopt);
+    EXPECT_EQ(characterOutsideCp1252(QStringLiteral("Łukasz")), QStringLiteral("Ł"));
+    EXPECT_EQ(characterOutsideCp1252(QStringLiteral("Mia ") + QString::fromUcs4(U"\U0001F600")),
+              QString::fromUcs4(U"\U0001F600"));
+    EXPECT_EQ(characterOutsideCp1252(QStringLiteral("€uro")), std::nullopt);
 }
 
 TEST(TeacherPassword, CreatedWithTheFirstPasswordAndReadBack)

@@ -102,6 +102,31 @@ TEST_F(PathFile, TheFirstStartSetsUpAWritableInstallation)
     EXPECT_TRUE(started.Kolla("SPA14000.DAT"));
 }
 
+TEST_F(PathFile, AnEmptyHardDiskPathIsTakenAsNotSet)
+{
+    bundled.write("DATA/ORD.SP1", "lista1");
+    const fs::path file = home.write("lingvaro/Parlan.Ini", "[Path]\r\nParlanoCDPath=/mnt/cd\r\nParlanoPCPath=\r\n");
+    const std::string before = slurp(file);
+    engine.ReadPathIni(dirs);
+    const fs::path pc = data.path() / "lingvaro";
+    EXPECT_EQ(engine.CdPath, "/mnt/cd");
+    EXPECT_EQ(engine.PcPath, pc.native());
+    EXPECT_EQ(engine.DiagnosisDir, (pc / "RESULTAT").native());
+    EXPECT_EQ(engine.OwnDir, (pc / "Eget").native());
+    for (const char* sub : {"DATA", "Eget", "RESULTAT", "PROGRAM"})
+        EXPECT_TRUE(fs::is_directory(pc / sub)) << sub;
+    EXPECT_EQ(slurp(pc / "DATA" / "ORD.SP1"), "lista1");
+    // Said once, naming the file; the teacher's file itself is left as it is.
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains(QString::fromStdString(file.native())));
+    EXPECT_TRUE(platform.messages[0].text.contains(u"ParlanoPCPath"_qs));
+    EXPECT_EQ(slurp(file), before);
+    // The settings now go under the hard-disk installation, not the working folder.
+    engine.AnswerShowSeconds = 7;
+    ASSERT_TRUE(engine.WriteSettingsIni());
+    EXPECT_TRUE(fs::exists(pc / "PROGRAM" / "LINGVARO.INI"));
+}
+
 TEST_F(PathFile, WithoutBundledContentNothingIsWrittenAndTheStartStops)
 {
     dirs.bundledContent = data.path() / "nowhere";
@@ -161,6 +186,45 @@ TEST_F(SettingsFile, WrittenUnderPcPathAndReadBack)
     EXPECT_EQ(fresh.AnswerShowSeconds, 0);
     EXPECT_EQ(fresh.SoundMode, 0);
     EXPECT_EQ(fresh.PictureMode, 2);
+}
+
+TEST_F(SettingsFile, ReplacedInOneStepAndAFailedWriteIsTold)
+{
+    const fs::path file = pc.write("PROGRAM/LINGVARO.INI", "[SETTINGS]\r\nSOUNDS=2\r\n[Teacher]\r\nkeep=yes\r\n");
+    const std::string before = slurp(file);
+    // One who reads the file while it is written sees the old file whole: it is
+    // replaced, not cut short and written again.
+    std::ifstream reader(file, std::ios::binary);
+    engine.HaemtaTyskaINI();
+    engine.AnswerShowSeconds = 6;
+    ASSERT_TRUE(engine.WriteSettingsIni());
+    std::stringstream seen;
+    seen << reader.rdbuf();
+    EXPECT_EQ(seen.str(), before);
+    const std::string after = slurp(file);
+    EXPECT_NE(after.find("TIMESHOWINGCORRECTANSWER = 6"), std::string::npos) << after;
+    EXPECT_NE(after.find("SOUNDS = 2"), std::string::npos) << after;
+    EXPECT_NE(after.find("keep = yes"), std::string::npos) << after;
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // Where the file cannot be written, the user is told.
+    ScratchDir other;
+    other.write("PROGRAM", "a file where the folder should be");
+    engine.PcPath = other.path().native();
+    EXPECT_FALSE(engine.WriteSettingsIni());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.startsWith(u"Inställningarna kunde inte sparas i filen "_qs))
+        << platform.messages[0].text.toStdString();
+
+    // A file that is there but cannot be read keeps what a teacher wrote in it.
+    engine.PcPath = pc.path().native();
+    fs::permissions(pc.path(), fs::perms::all);
+    fs::permissions(file.parent_path(), fs::perms::all);
+    fs::permissions(file, fs::perms::none);
+    EXPECT_TRUE(withFilePermissions([&] { return !engine.WriteSettingsIni(); }));
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(slurp(file), after);
 }
 
 } // namespace

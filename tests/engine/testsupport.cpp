@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <fstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace lingvaro::testing {
@@ -28,6 +29,20 @@ fs::path ScratchDir::write(const std::string& relative, const std::string& bytes
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
     return file;
+}
+
+bool withFilePermissions(const std::function<bool()>& check)
+{
+    if (::geteuid() != 0)
+        return check();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && check();
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 std::string crlf(const std::vector<std::string>& lines)

@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 
 #include <QStringList>
+#include <functional>
 #include <ostream>
 #include <filesystem>
 #include <string>
@@ -73,6 +74,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Runs a check where file permissions hold: as it is for an ordinary user,
+// and for root in a child process that has become the user "nobody". The
+// check's answer (false also when the child could not run it).
+bool withFilePermissions(const std::function<bool()>& check);
 
 // Lines joined with CR LF, each ended by it.
 std::string crlf(const std::vector<std::string>& lines);

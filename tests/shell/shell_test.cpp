@@ -334,13 +334,16 @@ void ShellTest::newPasswordDialogPaths()
     QVERIFY(s.engine.PasswordChanged);
     QCOMPARE(s.engine.Password, std::string("solsken"));
 
-    // The learner's password is cut to ten; the teacher's is not, and may not
-    // begin with ")" (it could not be read back).
+    // No password longer than the login takes (ten), the learner's or the
+    // teacher's; the teacher's may not begin with ")" (it could not be read back).
     s.engine.PasswordChanged = false;
     {
         TNLOS w(s.app);
-        type(w, QStringLiteral("abcdefghijklm"));
-        type(w, QStringLiteral("abcdefghijklm"));
+        type(w, QStringLiteral("abcdefghijk"));
+        QCOMPARE(w.Label1->text(), QStringLiteral("Högst 10 tecken, tack!"));
+        QVERIFY(w.maskedit1->text().isEmpty());
+        type(w, QStringLiteral("abcdefghij"));
+        type(w, QStringLiteral("abcdefghij"));
     }
     QCOMPARE(s.engine.Password, std::string("abcdefghij"));
     s.engine.TeacherPasswordMode = true;
@@ -351,9 +354,12 @@ void ShellTest::newPasswordDialogPaths()
         QCOMPARE(w.Label1->text(), QStringLiteral("Det riktiga lösenordet, tack!"));
         QVERIFY(w.FirstEntry.empty());
         type(w, QStringLiteral("granbarr123"));
-        type(w, QStringLiteral("granbarr123"));
+        QCOMPARE(w.Label1->text(), QStringLiteral("Högst 10 tecken, tack!"));
+        QVERIFY(w.FirstEntry.empty());
+        type(w, QStringLiteral("granbarr12"));
+        type(w, QStringLiteral("granbarr12"));
     }
-    QCOMPARE(s.engine.TeacherPassword, std::string("granbarr123"));
+    QCOMPARE(s.engine.TeacherPassword, std::string("granbarr12"));
     {
         s.engine.PasswordChanged = false;
         TNLOS w(s.app);
@@ -362,7 +368,7 @@ void ShellTest::newPasswordDialogPaths()
         QCOMPARE(w.result(), int(QDialog::Rejected));
     }
     QVERIFY(!s.engine.PasswordChanged);
-    QCOMPARE(s.engine.TeacherPassword, std::string("granbarr123"));
+    QCOMPARE(s.engine.TeacherPassword, std::string("granbarr12"));
 }
 
 void ShellTest::pageViewerLooksInPcPathThenCdPath()
