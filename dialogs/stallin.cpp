@@ -159,7 +159,8 @@ void TStallin::SparaClick()
     accept();
 }
 
-TNLOS::TNLOS(AppContext& app) : QDialog(nullptr), app_(app)
+TNLOS::TNLOS(AppContext& app, For who, std::string current)
+    : QDialog(nullptr), app_(app), who_(who), password_(std::move(current))
 {
     setWindowTitle(QStringLiteral("Nytt lösenord"));
     new MessageBoxType(this, app.engine.ScaleFactor);
@@ -221,7 +222,6 @@ void TNLOS::refuse(const QString& text)
 
 void TNLOS::enterPressed()
 {
-    Engine& e = app_.engine;
     const QString typed = maskedit1->text();
     // A password is kept in code page 1252 and typed at a login that takes 10
     // characters: one that could not be typed there again is never accepted.
@@ -234,12 +234,11 @@ void TNLOS::enterPressed()
         return;
     }
     const std::string T = toCp1252(typed);
-    std::string& target = e.TeacherPasswordMode ? e.TeacherPassword : e.Password;
     auto clearField = [&] {
         const QSignalBlocker quiet(maskedit1);
         maskedit1->clear();
     };
-    if (T == target) {
+    if (T == password_) {
         clearField();
         prompt(QStringLiteral("Det gamla lösenordet gäller inte!"));
         Label2->show();
@@ -248,7 +247,7 @@ void TNLOS::enterPressed()
     }
     // A password beginning with ")" would be read back as a scrambled line, and
     // a teacher could then never log in with it.
-    const bool unreadable = e.TeacherPasswordMode && !T.empty() && T[0] == ')';
+    const bool unreadable = who_ == For::Teacher && !T.empty() && T[0] == ')';
     if (T != FirstEntry || T.empty() || unreadable) {
         if (T.empty() || unreadable) {
             if (unreadable)
@@ -268,8 +267,8 @@ void TNLOS::enterPressed()
         }
         return;
     }
-    e.PasswordChanged = true;
-    target = T;
+    changed_ = true;
+    password_ = T;
     accept();
 }
 

@@ -61,11 +61,16 @@ private:
 };
 
 // The new-password dialog: the new password typed twice, for the teacher or for
-// the learner logged in to the diagnosis.
+// the learner logged in to the diagnosis. It is told whose password it sets
+// and the one in use, and gives the new one back; the caller keeps it.
 class TNLOS : public QDialog {
     Q_OBJECT
 public:
-    explicit TNLOS(AppContext& app);
+    enum class For { Learner, Teacher };
+    TNLOS(AppContext& app, For who, std::string current);
+    // Whether a new password was typed twice and accepted, and which.
+    bool changed() const { return changed_; }
+    const std::string& newPassword() const { return password_; }
 
     // What the field's Enter key does.
     void enterPressed();
@@ -85,6 +90,9 @@ private:
     void prompt(const QString& text);
     void refuse(const QString& text);
     AppContext& app_;
+    For who_;
+    std::string password_;
+    bool changed_ = false;
 };
 
 } // namespace lingvaro

@@ -183,8 +183,6 @@ public:
     int TickCount = 0;
 
     // Passwords (the new-password dialog and the diagnosis login)
-    bool TeacherPasswordMode = false; // the new password is the teacher's
-    bool PasswordChanged = false;
     std::string TeacherPassword;
 
     // Diagnosis and names

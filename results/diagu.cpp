@@ -500,11 +500,12 @@ void TDiag::InfoClick()
 void TDiag::newTeacherPassword()
 {
     Engine& e = app_.engine;
-    e.TeacherPasswordMode = true;
-    e.PasswordChanged = false;
-    ui::showModal<TNLOS>(app_.platform, app_);
-    e.TeacherPasswordMode = false;
-    if (e.PasswordChanged && !TeacherPasswordFile::write(teacherFile(), e.TeacherPassword))
+    TNLOS dialog(app_, TNLOS::For::Teacher, e.TeacherPassword);
+    app_.platform.runModal(dialog);
+    if (!dialog.changed())
+        return;
+    e.TeacherPassword = dialog.newPassword();
+    if (!TeacherPasswordFile::write(teacherFile(), e.TeacherPassword))
         e.fail(QStringLiteral("Kunde inte skapa lärarlösenfilen."));
 }
 

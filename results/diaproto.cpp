@@ -378,11 +378,12 @@ void Tdiaprot::AvbrytClick()
 void Tdiaprot::NyttLosenClick()
 {
     Engine& e = app_.engine;
-    e.TeacherPasswordMode = false;
-    e.PasswordChanged = false;
-    ui::showModal<TNLOS>(app_.platform, app_);
-    if (e.PasswordChanged)
+    TNLOS dialog(app_, TNLOS::For::Learner, e.Password);
+    app_.platform.runModal(dialog);
+    if (dialog.changed()) {
+        e.Password = dialog.newPassword();
         e.ProtocolChanged = true;
+    }
     StringGrid1->setFocus();
 }
 

@@ -305,10 +305,8 @@ void ShellTest::newPasswordDialogPaths()
         w.maskedit1->setText(text);
         QTest::keyClick(w.maskedit1, Qt::Key_Return);
     };
-    s.engine.TeacherPasswordMode = false;
-    s.engine.Password = "gammal";
     {
-        TNLOS w(s.app);
+        TNLOS w(s.app, TNLOS::For::Learner, "gammal");
         w.show();
         QCOMPARE(w.maskedit1->echoMode(), QLineEdit::Password);
         type(w, QStringLiteral("gammal"));
@@ -327,29 +325,26 @@ void ShellTest::newPasswordDialogPaths()
         type(w, QStringLiteral("solregn"));
         QCOMPARE(w.Label1->text(), QStringLiteral("Samma lösenord, tack!"));
         QCOMPARE(w.FirstEntry, std::string("solsken"));
-        QVERIFY(!s.engine.PasswordChanged);
+        QVERIFY(!w.changed());
         type(w, QStringLiteral("solsken"));
         QCOMPARE(w.result(), int(QDialog::Accepted));
+        QVERIFY(w.changed());
+        QCOMPARE(w.newPassword(), std::string("solsken"));
     }
-    QVERIFY(s.engine.PasswordChanged);
-    QCOMPARE(s.engine.Password, std::string("solsken"));
 
     // No password longer than the login takes (ten), the learner's or the
     // teacher's; the teacher's may not begin with ")" (it could not be read back).
-    s.engine.PasswordChanged = false;
     {
-        TNLOS w(s.app);
+        TNLOS w(s.app, TNLOS::For::Learner, "solsken");
         type(w, QStringLiteral("abcdefghijk"));
         QCOMPARE(w.Label1->text(), QStringLiteral("Högst 10 tecken, tack!"));
         QVERIFY(w.maskedit1->text().isEmpty());
         type(w, QStringLiteral("abcdefghij"));
         type(w, QStringLiteral("abcdefghij"));
+        QCOMPARE(w.newPassword(), std::string("abcdefghij"));
     }
-    QCOMPARE(s.engine.Password, std::string("abcdefghij"));
-    s.engine.TeacherPasswordMode = true;
-    s.engine.TeacherPassword = "TALLBARK";
     {
-        TNLOS w(s.app);
+        TNLOS w(s.app, TNLOS::For::Teacher, "TALLBARK");
         type(w, QStringLiteral(")hemligt"));
         QCOMPARE(w.Label1->text(), QStringLiteral("Det riktiga lösenordet, tack!"));
         QVERIFY(w.FirstEntry.empty());
@@ -358,17 +353,15 @@ void ShellTest::newPasswordDialogPaths()
         QVERIFY(w.FirstEntry.empty());
         type(w, QStringLiteral("granbarr12"));
         type(w, QStringLiteral("granbarr12"));
+        QCOMPARE(w.newPassword(), std::string("granbarr12"));
     }
-    QCOMPARE(s.engine.TeacherPassword, std::string("granbarr12"));
     {
-        s.engine.PasswordChanged = false;
-        TNLOS w(s.app);
+        TNLOS w(s.app, TNLOS::For::Teacher, "granbarr12");
         type(w, QStringLiteral("ny"));
         QTest::mouseClick(w.AvbrytButton, Qt::LeftButton);
         QCOMPARE(w.result(), int(QDialog::Rejected));
+        QVERIFY(!w.changed());
     }
-    QVERIFY(!s.engine.PasswordChanged);
-    QCOMPARE(s.engine.TeacherPassword, std::string("granbarr12"));
 }
 
 void ShellTest::pageViewerLooksInPcPathThenCdPath()
