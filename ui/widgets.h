@@ -23,6 +23,8 @@ void setPanelColour(QWidget* panel, const QColor& colour);
 // A label with a font given by family, pixel height and weight.
 QLabel* makeLabel(QWidget* parent, const QString& text, const QString& family, int pixelSize, bool bold,
                   const QColor& colour);
+// The same in the program's type.
+QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour);
 
 // Up and down arrows side by side over each other, as beside a number.
 class SpinButton : public QWidget {
@@ -45,5 +47,14 @@ private:
 
 // A picture file of this system as a pixmap; a null pixmap when it cannot be read.
 QPixmap loadPicture(const std::filesystem::path& file);
+
+// Shows a picture in a label, centred and keeping its proportions: scaled down
+// smoothly to fit the label, never enlarged beyond its own size (an enlarged
+// picture only looks blurred). Call it again when the label changes size.
+void showPicture(QLabel* label, const QPixmap& picture);
+
+// A picture smoothly scaled to cover the whole of `size`, keeping proportions,
+// and cut to it around its middle (a window's background).
+QPixmap coverPicture(const QPixmap& picture, QSize size);
 
 } // namespace lingvaro::ui
