@@ -10,29 +10,51 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace lingvaro {
 namespace {
 
 namespace colour = ui::colour;
 
 // A window of the picture on the left and the fact lines beside it, laid out
-// unscaled; the caller scales it and then puts the picture in (picture()).
+// for a screen of 600 lines; the caller scales it (fittingScale) and then puts
+// the picture in. Each fact is an item of its own, so that a fact that wraps
+// does not read as two.
+constexpr int FactWindowWidth = 760;
+constexpr int FactWindowHeight = 420;
+constexpr int ButtonTop = 366;
+
 QLabel* factWindow(QDialog* w, const QString& title, const QStringList& facts)
 {
     w->setWindowTitle(title);
     w->setWindowFlag(Qt::FramelessWindowHint);
-    w->resize(900, 440);
+    w->resize(FactWindowWidth, FactWindowHeight);
     auto* panel = ui::makePanel(w, colour::Navy, 3);
-    panel->setGeometry(0, 0, 900, 440);
+    panel->setGeometry(0, 0, FactWindowWidth, FactWindowHeight);
     auto* heading = ui::makeLabel(panel, title, 26, true, colour::Yellow);
-    heading->setGeometry(20, 12, 860, 36);
+    heading->setGeometry(20, 12, FactWindowWidth - 40, 36);
     auto* image = new QLabel(panel);
-    image->setGeometry(20, 60, 400, 300);
-    auto* text = ui::makeLabel(panel, facts.join(u'\n'), 16, false, colour::White);
+    image->setGeometry(20, 60, 320, 290);
+    QString items;
+    for (const QString& fact : facts)
+        items += QStringLiteral("<li>") + fact.toHtmlEscaped() + QStringLiteral("</li>");
+    auto* text = ui::makeLabel(panel, QStringLiteral("<ul style=\"-qt-list-indent: 1;\">") + items + QStringLiteral("</ul>"),
+                               16, false, colour::White);
+    text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    text->setGeometry(440, 60, 440, 300);
+    text->setGeometry(350, 56, FactWindowWidth - 370, ButtonTop - 66);
     return image;
+}
+
+// The program's scale, or less where the window would not fit the screen
+// (a 5:4 screen is narrower for its height than the scale allows for).
+int fittingScale(AppContext& app)
+{
+    const QSize screen = app.platform.screenSize();
+    return std::min({int(app.engine.ScaleFactor), screen.width() * 100 / FactWindowWidth,
+                     screen.height() * 100 / FactWindowHeight});
 }
 
 // The picture at the size it is shown, in proportion.
@@ -46,7 +68,7 @@ QPushButton* button(QDialog* w, const QString& caption, int x)
 {
     auto* b = new QPushButton(caption, w);
     b->setFont(ui::readingFont());
-    b->setGeometry(x, 384, 200, 36);
+    b->setGeometry(x, ButtonTop, 200, 36);
     b->setAutoDefault(false);
     return b;
 }
@@ -64,9 +86,9 @@ TKarta::TKarta(AppContext& app) : QDialog(nullptr)
                           QStringLiteral("Religionen är romersk katolisism."),
                           QStringLiteral("Valuta sedan 1/2 2002 : Euro"),
                           QStringLiteral("Äldre valuta: 1 peseta=100 céntimos.")});
-    AvbrytButton = button(this, QStringLiteral("&Avbryt"), 680);
+    AvbrytButton = button(this, QStringLiteral("&Avbryt"), FactWindowWidth - 220);
     connect(AvbrytButton, &QPushButton::clicked, this, &QDialog::reject);
-    ui::scaleBy(this, app.engine.ScaleFactor);
+    ui::scaleBy(this, fittingScale(app));
     putPicture(Picture, app, QStringLiteral("\\BILD\\KARTA.BMP"));
 }
 
@@ -80,12 +102,13 @@ TFlagga::TFlagga(AppContext& app) : QDialog(nullptr), app_(app)
                           QStringLiteral("Nationalitetsbokstav på bilar är E."),
                           QStringLiteral("Nationaldag 12 oktober."),
                           QStringLiteral("Nationalsång: Marcha granadera   (Marcha real)"),
-                          QStringLiteral("Det finns ett par texter, men ingen av dem är officiellt"),
-                          QStringLiteral("godkänd. Sången sjungs i regel inte.")});
-    SpelaUppButton = button(this, QStringLiteral("&Spela upp"), 460);
-    AvbrytUppspelningButton = button(this, QStringLiteral("A&vbryt Uppspelning"), 460);
+                          // One sentence, written over two lines: one fact.
+                          QStringLiteral("Det finns ett par texter, men ingen av dem är officiellt")
+                              + u' ' + QStringLiteral("godkänd. Sången sjungs i regel inte.")});
+    SpelaUppButton = button(this, QStringLiteral("&Spela upp"), FactWindowWidth - 440);
+    AvbrytUppspelningButton = button(this, QStringLiteral("A&vbryt Uppspelning"), FactWindowWidth - 440);
     AvbrytUppspelningButton->hide();
-    AvbrytButton = button(this, QStringLiteral("&Avbryt"), 680);
+    AvbrytButton = button(this, QStringLiteral("&Avbryt"), FactWindowWidth - 220);
     connect(SpelaUppButton, &QPushButton::clicked, this, &TFlagga::SpelaUppClick);
     connect(AvbrytUppspelningButton, &QPushButton::clicked, this, &TFlagga::AvbrytUppspelningClick);
     connect(AvbrytButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -95,7 +118,7 @@ TFlagga::TFlagga(AppContext& app) : QDialog(nullptr), app_(app)
         if (!app_.platform.isPlaying())
             showPlayButton(true);
     });
-    ui::scaleBy(this, app.engine.ScaleFactor);
+    ui::scaleBy(this, fittingScale(app));
     putPicture(Picture, app, QStringLiteral("\\BILD\\FLAGGA.BMP"));
 }
 

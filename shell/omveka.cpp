@@ -122,7 +122,7 @@ TOmVeka::TOmVeka(AppContext& app) : QDialog(nullptr)
     };
     QPixmap background = picture("\\BILD\\OMBILD.BMP");
     if (background.isNull())
-        background = picture("\\BILD\\SPA0010.BMP");
+        background = picture("\\BILD\\SPA0022.BMP");
     Background->setPixmap(ui::coverPicture(background, size()));
     const QPixmap first = picture("\\BILD\\SPA0001.BMP");
     const QPixmap second = picture("\\BILD\\SPA0002.BMP");

@@ -2,12 +2,18 @@
 
 #include "ui/palette.h"
 
+#include <QApplication>
 #include <QImageReader>
 #include <QPixmap>
 #include <QToolButton>
 #include <cmath>
 
 namespace lingvaro::ui {
+
+void useProgramType()
+{
+    QApplication::setFont(readingFont());
+}
 
 void scaleBy(QWidget* window, int percent)
 {

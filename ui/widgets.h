@@ -12,6 +12,11 @@ class QToolButton;
 
 namespace lingvaro::ui {
 
+// Makes the program's type the type of every widget that does not choose its
+// own (Qt's dialogs, list boxes, fields and buttons included). Windows that
+// scale themselves scale it with them.
+void useProgramType();
+
 // Scales a window laid out in fixed positions: the geometry and type size of the
 // widget and of everything inside it, by percent / 100.
 void scaleBy(QWidget* window, int percent);

@@ -42,7 +42,7 @@ SIZE_L=144x108 SIZE_M=200x150 SIZE_S=240x180
 MAIN_WINDOW_PICTURES=50
 # The about window's picture covers the screen: one scene made for a 16:9 screen
 # of 1920 x 1080 (smaller screens get it scaled down).
-ABOUT_SCENE=10 ABOUT_W=1920 ABOUT_H=1080
+ABOUT_SCENE=22 ABOUT_W=1920 ABOUT_H=1080
 
 OPENCLIPART=${OPENCLIPART:-/usr/share/openclipart/svg}
 LABEL_FONT=/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf

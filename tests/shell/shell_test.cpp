@@ -577,20 +577,43 @@ void ShellTest::mapAndFlagAreShownInProportion()
     s.picture("KARTA.BMP", {200, 160});
     {
         TFlagga flag(s.app);
-        // 3:2 in a 400 x 300 frame: as wide as the frame, in proportion.
-        QCOMPARE(flag.Picture->pixmap().size(), QSize(400, 266));
+        // 3:2 in a 320 x 290 frame: as wide as the frame, in proportion.
+        QCOMPARE(flag.Picture->pixmap().size(), QSize(320, 213));
     }
     {
         TKarta map(s.app);
         QCOMPARE(map.Picture->pixmap().size(), QSize(200, 160)); // smaller than its frame: not enlarged
     }
     s.engine.ScaleFactor = 180;
+    s.platform.screen = {1920, 1080};
     {
         TFlagga flag(s.app);
-        QCOMPARE(flag.Picture->pixmap().size(), QSize(720, 480));
+        QCOMPARE(flag.Picture->pixmap().size(), QSize(576, 384));
         QCOMPARE(flag.SpelaUppButton->font().pixelSize(), int(std::lround(16 * 1.8)));
     }
     QVERIFY(s.platform.messages.empty());
+
+    // Scaled, both windows stay inside the screens they are scaled for, their
+    // fact lines inside the window and clear of the buttons.
+    struct Case {
+        QSize screen;
+        int scale;
+    };
+    for (Case c : {Case{{800, 600}, 100}, Case{{1024, 768}, 128}, Case{{1280, 1024}, 170}, Case{{1920, 1080}, 180}}) {
+        s.engine.ScaleFactor = uint16_t(c.scale);
+        s.platform.screen = c.screen;
+        TFlagga flag(s.app);
+        TKarta map(s.app);
+        for (QDialog* w : std::initializer_list<QDialog*>{&flag, &map}) {
+            QVERIFY2(w->width() <= c.screen.width() && w->height() <= c.screen.height(), qPrintable(w->objectName()));
+            for (QLabel* text : w->findChildren<QLabel*>()) {
+                if (!text->wordWrap())
+                    continue;
+                QVERIFY(text->heightForWidth(text->width()) <= text->height());
+                QVERIFY(text->geometry().bottom() < flag.AvbrytButton->y());
+            }
+        }
+    }
 }
 
 void ShellTest::flagWindowStopsTheAnthemHoweverItCloses()
