@@ -6,6 +6,7 @@
 #include "ui/palette.h"
 #include "ui/platform.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPrinter>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -161,6 +163,18 @@ TUtskrift::TUtskrift(Engine& engine, ui::Platform& platform, QWidget* parent)
     layout->addLayout(stack_, 1);
 
     resize(ui::scaled(520, scale), ui::scaled(380, scale));
+}
+
+void TUtskrift::setVisible(bool visible)
+{
+    if (visible) {
+        QWidget* owner = QApplication::activeWindow();
+        if (owner && owner != this && owner->windowHandle()) {
+            winId(); // the queue's own native window, to tie to its owner
+            windowHandle()->setTransientParent(owner->windowHandle());
+        }
+    }
+    QWidget::setVisible(visible);
 }
 
 void TUtskrift::showList(int list)

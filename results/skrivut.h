@@ -55,6 +55,10 @@ public:
 
     // Brings list 1 or 2 to the front (the exercise windows' "Se ditt val").
     void showList(int list);
+
+    // Shown, the queue belongs to the window that shows it, so that a window
+    // manager keeps it above that window even when it fills the screen.
+    void setVisible(bool visible) override;
     int shownList() const;
 
     // "&Rensa": empties both lists and starts the worksheet afresh: pages,

@@ -148,8 +148,8 @@ TForm1::TForm1(AppContext& app) : QWidget(nullptr), app_(app)
     Label2 = ui::makeLabel(this, QStringLiteral("Arbetsblad aktiverat"), 23, true, colour::Black);
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setGeometry(0, 0, 320, 30);
-    Label2->setAutoFillBackground(true);
-    ui::setPanelColour(Label2, colour::Yellow);
+    // Its yellow is the badge's own, so that the badge keeps its round corners.
+    Label2->setAutoFillBackground(false);
     Label2->hide();
 
     // FormCreate (the manual's panel is made when the manual is first opened:

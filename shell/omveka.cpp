@@ -105,8 +105,10 @@ TOmVeka::TOmVeka(AppContext& app) : QDialog(nullptr)
                                           "meningarna läses upp med syntetiskt tal. Ljud och bilder kan stängas av "
                                           "under Inställningar i övningarna."));
     const int panelTop = pictureTop + PictureHeight + Gap;
+    // As tall as its text wants, within the room below the pictures.
     for (QFrame* panel : {InfoPanel1, InfoPanel2}) {
-        panel->setGeometry((W - PanelWidth) / 2, panelTop, PanelWidth, std::max(140, H - panelTop - Gap));
+        const int wanted = panel->layout()->totalHeightForWidth(PanelWidth) + Gap;
+        panel->setGeometry((W - PanelWidth) / 2, panelTop, PanelWidth, std::min(wanted, H - panelTop - Gap));
         panel->installEventFilter(this);
     }
 

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 using namespace lingvaro;
@@ -127,6 +128,7 @@ private slots:
     void blocksAreNeverSplitAcrossPages();
     void tasksNumberedFrom100StayTasks();
     void windowListsAndRensa();
+    void theQueueStaysWithTheWindowThatShowsIt();
     void theQueueIsInTheProgramsType();
 };
 
@@ -337,6 +339,22 @@ void SkrivutTest::windowListsAndRensa()
     QCOMPARE(e.WorksheetBlockCount, 0);
     QCOMPARE(e.WorksheetTaskCount, 0);
     QVERIFY(e.WorksheetHeadPending);
+}
+
+void SkrivutTest::theQueueStaysWithTheWindowThatShowsIt()
+{
+    // A window manager keeps a full-screen exercise window above a queue that
+    // belongs to no window; tied to the window that shows it, it stays in sight.
+    Sheet s;
+    QWidget exercise;
+    exercise.resize(400, 300);
+    exercise.show();
+    exercise.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&exercise));
+    s.utskrift.show();
+    QVERIFY(s.utskrift.windowHandle());
+    QCOMPARE(s.utskrift.windowHandle()->transientParent(), exercise.windowHandle());
+    s.utskrift.hide();
 }
 
 void SkrivutTest::theQueueIsInTheProgramsType()

@@ -556,8 +556,11 @@ void ShellTest::aboutWindowPanelsCoverNoCreditOrButton()
             for (QWidget* kept : std::initializer_list<QWidget*>{about.Credits, about.AvbrytButton, about.Picture1, about.Picture2})
                 QVERIFY2(!shown.intersects(inWindow(kept)), qPrintable(kept->objectName() + QString::number(c.scale)));
             // The panel's text has room inside it.
-            for (QLabel* text : panel->findChildren<QLabel*>())
+            for (QLabel* text : panel->findChildren<QLabel*>()) {
                 QVERIFY(text->geometry().bottom() < panel->height());
+                if (text->wordWrap())
+                    QVERIFY(text->height() >= text->heightForWidth(text->width()));
+            }
         }
         QVERIFY(whole.contains(inWindow(about.Card)));
         // The credits show whole inside the card.
