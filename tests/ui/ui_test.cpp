@@ -75,21 +75,6 @@ private slots:
             QCOMPARE(f.pixelSize(), 24);
     }
 
-    void widgetsWithoutATypeOfTheirOwnGetTheProgramsType()
-    {
-        const QFont before = QApplication::font();
-        ui::useProgramType();
-        QDialog dialog;
-        QPushButton button(QStringLiteral("OK"), &dialog);
-        QCOMPARE(button.font().family(), QStringLiteral("Arial"));
-        QCOMPARE(button.font().pixelSize(), 16);
-        QVERIFY(button.font().bold());
-        // A window that scales itself takes it along.
-        ui::scaleBy(&dialog, 150);
-        QCOMPARE(button.font().pixelSize(), 24);
-        QApplication::setFont(before);
-    }
-
     void theKeyboardComesBackWhenAModalWindowCloses()
     {
         // Under a window manager a closed window leaves the keyboard nowhere
