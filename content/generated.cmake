@@ -1,6 +1,7 @@
 # Pictures and sounds that this project makes itself, written at build time into
 # the staged installation (${LINGVARO_STAGED_CONTENT}) beside the copied content:
-#   BILD/  the numbered scenes, the main window's three picture sizes, map and flag
+#   BILD/  the numbered scenes, the main window's three picture sizes, the about
+#          window's picture, and the map and flag (from Debian's openclipart-svg)
 #   LJUD/  the spoken questions of the listening exercises and the flag window's tune
 # Each script runs again only when it changes (the sounds also when a data file
 # changes), or when one of its marker outputs has gone missing. Without
@@ -19,11 +20,19 @@ set(lingvaro_sounds_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated-sounds.stamp)
 
 file(GLOB lingvaro_sound_inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/DATA/*)
 
+# The public-domain drawings the map and the flag are made from, where installed.
+set(lingvaro_clipart)
+foreach(svg geography/spain_states_sherrera_01.svg signs_and_symbols/flags/europe/spain/spain.svg)
+  if(EXISTS /usr/share/openclipart/svg/${svg})
+    list(APPEND lingvaro_clipart /usr/share/openclipart/svg/${svg})
+  endif()
+endforeach()
+
 add_custom_command(
   OUTPUT ${lingvaro_pictures_stamp} ${LINGVARO_STAGED_CONTENT}/BILD/SPA0001.BMP
   COMMAND ${LINGVARO_BASH} ${lingvaro_make_pictures} ${LINGVARO_STAGED_CONTENT}
   COMMAND ${CMAKE_COMMAND} -E touch ${lingvaro_pictures_stamp}
-  DEPENDS ${lingvaro_make_pictures}
+  DEPENDS ${lingvaro_make_pictures} ${lingvaro_clipart}
   COMMENT "Painting the pictures of BILD"
   VERBATIM)
 

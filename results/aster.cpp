@@ -1,5 +1,7 @@
 #include "results/aster.h"
 
+#include "ui/palette.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,18 +18,10 @@ namespace {
 
 // Index 10 (white) is only reachable through the facet indices, and those are drawn
 // from 0..9, so in practice it never shows.
+namespace colour = ui::colour;
 const std::array<QColor, 11> colourTable = {
-    QColor(0x00, 0x80, 0x00), // green
-    QColor(0x00, 0x00, 0x80), // navy
-    QColor(0x80, 0x00, 0x80), // purple
-    QColor(0x00, 0x80, 0x80), // teal
-    QColor(0xFF, 0x00, 0x00), // red
-    QColor(0x00, 0xFF, 0x00), // lime
-    QColor(0xFF, 0xFF, 0x00), // yellow
-    QColor(0xFF, 0x00, 0xFF), // fuchsia
-    QColor(0x00, 0xFF, 0xFF), // aqua
-    QColor(0x00, 0x00, 0xFF), // blue
-    QColor(0xFF, 0xFF, 0xFF), // white
+    colour::Green, colour::Navy,    colour::Purple, colour::Teal, colour::Red,   colour::Lime,
+    colour::Yellow, colour::Fuchsia, colour::Aqua,   colour::Blue, colour::White,
 };
 
 // The random draw picks among the first six only.
@@ -89,8 +83,8 @@ TAster::TAster(QWidget* parent, std::optional<int> screenHeight)
     // The form that places the column gives it its real size afterwards.
     setGeometry(x(), y(), cellSize_, maxAntalRutor_ * cellSize_);
 
-    brush_ = QBrush(Qt::white);
-    pen_ = QPen(Qt::black, 1);
+    brush_ = QBrush(colour::White);
+    pen_ = QPen(colour::Black, 1);
 
     // The column has no background of its own: what it leaves unpainted shows the
     // window behind it, and with Visa off that is all there is to see.
@@ -134,7 +128,15 @@ int TAster::spikeStep(int index)
 
 void TAster::SetRutNummer(int value)
 {
-    rutNummer_ = clampBoxes(value);
+    value = clampBoxes(value);
+    // The answer after a completed series starts the next one: its boxes are all
+    // right again, in fresh colours. Until then the finished series keeps its
+    // marks, however often the column is painted.
+    if (value < rutNummer_ && rutNummer_ == maxAntalRutor_) {
+        boxRight_.fill(true);
+        RandomizeStars();
+    }
+    rutNummer_ = value;
 }
 
 void TAster::SetRatt(bool value)
@@ -242,23 +244,16 @@ void TAster::Paint(QPainter& painter)
             if (boxRight_[box])
                 drawStar(painter, box, top);
             else
-                fillEdges(painter, 4, top + 4, w - 4, top + cs - 4, Qt::white);
+                fillEdges(painter, 4, top + 4, w - 4, top + cs - 4, colour::White);
         }
     }
 
     // Outlines of every box, the last pixel row and column inside the box.
     if (w >= 1 && cs >= 1) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(colour::Black, 1));
         for (int k = 0; k < boxes; ++k)
             painter.drawRect(QRect(0, k * cs, w - 1, cs - 1));
-    }
-
-    // A completed series gets fresh colours for the next one; a later paint before
-    // the host starts over shows stars in every box.
-    if (rutNummer_ == boxes) {
-        boxRight_.fill(true);
-        RandomizeStars();
     }
 }
 
@@ -274,11 +269,17 @@ void TAster::drawStar(QPainter& painter, int box, int top)
     fillEdges(painter, 0, 0, w, top + w, asterColor_);
     const QPoint centre(w / 2, top + w / 2 - 2);
 
+    // Smooth edges; the half-pixel shift puts each point on the middle of its
+    // pixel, where an edge without smoothing would have drawn it.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0.5, 0.5);
     painter.setPen(QPen(colourTable[look.pen], 1));
     for (const Facet& facet : starFacets(centre, outer, inner, spikeSteps[look.spikeStep])) {
         painter.setBrush(colourTable[facet.odd ? look.oddFacet : look.evenFacet]);
         painter.drawPolygon(facet.triangle);
     }
+    painter.restore();
 }
 
 void TAster::mousePressEvent(QMouseEvent* event)

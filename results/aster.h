@@ -5,8 +5,9 @@
 //
 // The column only paints; it never calls back into the window that drives it. Its
 // setters change state but do not paint: the host ends every change with Refresh().
-// That matters because painting a completed series also gives the column fresh
-// colours for the next one, so a paint is not free of consequences.
+// Painting changes nothing: a finished series shows its stars and white squares
+// until the next series starts (Starta, or the answer after the last box), which
+// also draws fresh colours.
 
 #include <QBrush>
 #include <QColor>
@@ -75,7 +76,8 @@ public:
     const QBrush& Brush() const { return brush_; }
     const QPen& Pen() const { return pen_; }
 
-    // Values above MaxBoxes are taken as MaxBoxes, negative ones as 0.
+    // Values above MaxBoxes are taken as MaxBoxes, negative ones as 0. Going
+    // back from a completed series (the host's wrap to 0) starts the next one.
     void SetRutNummer(int value);
     // False marks box RutNummer as wrong; true does nothing.
     void SetRatt(bool value);
@@ -132,7 +134,7 @@ private:
     int rutNummer_ = 0;
     bool visa_ = true;
     bool starta_ = true;
-    QColor asterColor_ = Qt::black; // the hosts always set their own
+    QColor asterColor_{0, 0, 0}; // the hosts always set their own
     int maxAntalRutor_ = 0;
     QBrush brush_;
     QPen pen_;

@@ -3,8 +3,10 @@
 #include "engine/cp1252.h"
 #include "engine/engine.h"
 #include "ui/context.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QPrinter>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -84,11 +87,7 @@ bool isUnindentedTask(const QString& line)
 
 void useFont(QPainter& painter, int points, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(points);
-    font.setBold(bold);
-    painter.setFont(font);
+    painter.setFont(ui::programFontPt(points, bold));
 }
 
 // The page in device pixels, the whole sheet (positions are taken from the
@@ -141,26 +140,41 @@ TUtskrift::TUtskrift(Engine& engine, ui::Platform& platform, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
 
+    // The program's type at the program's scale: the queue is made after the
+    // main window has measured the screen.
+    const int scale = engine_.ScaleFactor;
     Caption = new QLabel(QStringLiteral("Skrivarkö"), this);
     Caption->setAlignment(Qt::AlignCenter);
     Caption->setFrameShape(QFrame::Panel);
     Caption->setFrameShadow(QFrame::Raised);
     Caption->setAutoFillBackground(true);
-    QFont captionFont = Caption->font();
-    captionFont.setBold(true);
-    Caption->setFont(captionFont);
+    Caption->setFont(ui::readingFont(scale));
     layout->addWidget(Caption);
 
     ListBox1 = new QListWidget(this);
     ListBox2 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    for (QListWidget* list : {ListBox1, ListBox2})
+        list->setFont(ui::readingFont(scale, false));
     stack_ = new QStackedLayout;
     stack_->addWidget(ListBox1);
     stack_->addWidget(ListBox2);
     layout->addLayout(stack_, 1);
 
-    resize(520, 380);
+    resize(ui::scaled(520, scale), ui::scaled(380, scale));
+}
+
+void TUtskrift::setVisible(bool visible)
+{
+    if (visible) {
+        QWidget* owner = QApplication::activeWindow();
+        if (owner && owner != this && owner->windowHandle()) {
+            winId(); // the queue's own native window, to tie to its owner
+            windowHandle()->setTransientParent(owner->windowHandle());
+        }
+    }
+    QWidget::setVisible(visible);
 }
 
 void TUtskrift::showList(int list)
@@ -173,7 +187,7 @@ int TUtskrift::shownList() const
     return stack_->currentWidget() == ListBox2 ? 2 : 1;
 }
 
-void TUtskrift::Rensa(bool exerciseWindow)
+void TUtskrift::Rensa()
 {
     ListBox1->clear();
     ListBox2->clear();
@@ -181,10 +195,8 @@ void TUtskrift::Rensa(bool exerciseWindow)
     e.PrintHeadingNeeded = true;
     e.PageNo = 1;
     e.WorksheetBlockCount = 0;
-    if (exerciseWindow) {
-        e.WorksheetHeadPending = true;
-        e.WorksheetTaskCount = 0;
-    }
+    e.WorksheetHeadPending = true;
+    e.WorksheetTaskCount = 0;
 }
 
 QString TUtskrift::UtSkriftSvar(const std::string& answer) const
@@ -365,7 +377,7 @@ void TUtskrift::SkrivProgramRubrik(QPainter& painter)
     // A double frame round the heading and the maker line.
     const int y = PrintY;
     painter.save();
-    QPen pen(Qt::black);
+    QPen pen(ui::colour::Black);
     pen.setWidthF(page.width() / PaperWidthMm * 0.25);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

@@ -69,14 +69,20 @@ public:
 
     // Brings list 1 or 2 to the front (the exercise windows' "Se ditt val").
     void showList(int list);
+
+    // Shown, the queue belongs to the window that shows it, so that a window
+    // manager keeps it above that window even when it fills the screen.
+    void setVisible(bool visible) override;
     int shownList() const;
 
-    // Empties both lists and starts pages and heading numbers afresh
-    // (PrintHeadingNeeded, PageNo 1, WorksheetBlockCount 0). The main window's
-    // worksheet switch stops there; the exercise windows' "&Rensa"
-    // (exerciseWindow = true) also restarts the task numbers and makes the next
-    // sent question bring its exercise heading again.
-    void Rensa(bool exerciseWindow = true);
+    // "&Rensa": empties both lists and starts the worksheet afresh: pages,
+    // heading and task numbers start again (PrintHeadingNeeded, PageNo 1,
+    // WorksheetBlockCount 0, WorksheetTaskCount 0) and the next question sent
+    // brings its exercise heading again. The main window's worksheet switch
+    // clears the same way.
+    void Rensa();
+    // The same, for callers that still say which window asks.
+    void Rensa(bool /*exerciseWindow*/) { Rensa(); }
 
     // The answer as printed: with alternatives (MarkedCount > 0) it reads
     // "answer eller alt1, alt2." from the engine's current AnswerFields.

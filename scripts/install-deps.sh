@@ -11,6 +11,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool
   poppler-utils imagemagick
+  openclipart-svg librsvg2-bin
   espeak-ng sox
   hunspell hunspell-es hunspell-sv
 )

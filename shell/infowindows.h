@@ -2,9 +2,11 @@
 // The information windows of the "Spanien" menu: the map and the flag with its anthem.
 
 #include <QDialog>
+#include <QPixmap>
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace lingvaro {
 
@@ -29,8 +31,16 @@ public:
     QPushButton* SpelaUppButton;
     QPushButton* AvbrytUppspelningButton;
     QPushButton* AvbrytButton;
+    // Watches the anthem while it plays, to give "&Spela upp" back when it ends.
+    QTimer* SoundWatch;
+
+    // However the window closes ("&Avbryt", Esc, the window manager), the
+    // anthem stops with it.
+    void done(int result) override;
 
 private:
+    void showPlayButton(bool play);
+
     AppContext& app_;
 };
 

@@ -2,14 +2,15 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
-#include "engine/paths.h"
 #include "results/diagu.h"
 #include "results/skrivut.h"
 #include "shell/menus.h"
 #include "shell/omveka.h"
 #include "ui/context.h"
 #include "ui/pagebrowser.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
+#include "ui/rulepagepanel.h"
 #include "ui/widgets.h"
 
 #include <QKeyEvent>
@@ -23,10 +24,7 @@
 namespace lingvaro {
 namespace {
 
-const QColor Navy(0, 0, 128);
-const QColor Maroon(128, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor Yellow(255, 255, 0);
+namespace colour = ui::colour;
 
 // The badge shown in worksheet mode: a yellow rounded rectangle.
 class RoundedShape : public QWidget {
@@ -38,8 +36,8 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Yellow);
+        p.setPen(QPen(colour::Black, 1));
+        p.setBrush(colour::Yellow);
         p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), height() / 4.0, height() / 4.0);
     }
 };
@@ -50,12 +48,12 @@ QPixmap backgroundPicture(QSize size)
     QPixmap pm(size);
     QPainter p(&pm);
     QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0.0, QColor(170, 21, 27));
-    g.setColorAt(0.25, QColor(200, 40, 30));
-    g.setColorAt(0.30, QColor(241, 191, 0));
-    g.setColorAt(0.70, QColor(250, 205, 40));
-    g.setColorAt(0.75, QColor(200, 40, 30));
-    g.setColorAt(1.0, QColor(170, 21, 27));
+    g.setColorAt(0.0, colour::FlagRedDeep);
+    g.setColorAt(0.25, colour::FlagRed);
+    g.setColorAt(0.30, colour::FlagYellowDeep);
+    g.setColorAt(0.70, colour::FlagYellow);
+    g.setColorAt(0.75, colour::FlagRed);
+    g.setColorAt(1.0, colour::FlagRedDeep);
     p.fillRect(pm.rect(), g);
     return pm;
 }
@@ -63,6 +61,8 @@ QPixmap backgroundPicture(QSize size)
 constexpr int PanelWidth = 340;
 constexpr int ButtonTop = 80;
 constexpr int ButtonStep = 44;
+// The smallest type a caption is set in to fit the room beside the panel.
+constexpr int SmallestCaptionPixels = 9;
 
 } // namespace
 
@@ -71,9 +71,7 @@ TForm1::TForm1(AppContext& app) : QWidget(nullptr), app_(app)
     Engine& e = app_.engine;
     setWindowTitle(QStringLiteral("Lingvaro"));
     setWindowFlag(Qt::FramelessWindowHint);
-    QFont base(QStringLiteral("MS Sans Serif"));
-    base.setPointSize(8);
-    setFont(base);
+    setFont(ui::readingFont());
     setAutoFillBackground(true);
     const QSize screen = app_.platform.screenSize();
     resize(screen);
@@ -83,25 +81,23 @@ TForm1::TForm1(AppContext& app) : QWidget(nullptr), app_(app)
     Image1->setGeometry(0, 0, screen.width(), screen.height());
     Image1->hide();
 
-    Panel9 = ui::makePanel(this, Blue);
+    Panel9 = ui::makePanel(this, colour::Blue);
     Panel9->setGeometry(0, 0, 700, 25);
     Panel9Caption = ui::makeLabel(Panel9, QStringLiteral("Lingvaro  –  spanska för svenska elever  –  övningar, diagnoser och arbetsblad"),
-                                  QStringLiteral("Arial"), 15, true, Qt::white);
+                                  15, true, colour::White);
     Panel9Caption->setAlignment(Qt::AlignCenter);
     Panel9Caption->setGeometry(0, 0, 700, 25);
 
-    Panel1 = ui::makePanel(this, Navy, 3);
+    Panel1 = ui::makePanel(this, colour::Navy, 3);
     Panel1->setGeometry(0, 0, PanelWidth, ButtonTop + 10 * ButtonStep + 6);
-    Label1 = ui::makeLabel(Panel1, QStringLiteral("LINGVARO"), QStringLiteral("Arial"), 35, false, Yellow);
+    Label1 = ui::makeLabel(Panel1, QStringLiteral("LINGVARO"), 35, false, colour::Yellow);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(5, 6, PanelWidth - 12, 42);
-    Label6 = ui::makeLabel(Panel1, QStringLiteral("Uppdaterad 041021"), QStringLiteral("Arial"), 17, false, Yellow);
+    Label6 = ui::makeLabel(Panel1, QStringLiteral("Uppdaterad 041021"), 17, false, colour::Yellow);
     Label6->setAlignment(Qt::AlignCenter);
     Label6->setGeometry(5, 50, PanelWidth - 12, 22);
 
-    QFont buttonFont(QStringLiteral("Arial"));
-    buttonFont.setPixelSize(23);
-    buttonFont.setBold(true);
+    const QFont buttonFont = ui::programFont(23);
     int row = 0;
     auto button = [&](const QString& caption) {
         auto* b = new QPushButton(caption, Panel1);
@@ -137,17 +133,23 @@ TForm1::TForm1(AppContext& app) : QWidget(nullptr), app_(app)
         BildImage[k]->installEventFilter(this);
         BildImage[k]->hide();
     }
-    Label3 = ui::makeLabel(this, {}, QStringLiteral("Arial"), 15, false, Qt::white);
-    Label4 = ui::makeLabel(this, {}, QStringLiteral("Arial"), 15, false, Qt::white);
+    // The captions lie on the window's own blue; where one has to be moved over a
+    // photograph to stay on the screen, its strip of blue keeps it readable.
+    Label3 = ui::makeLabel(this, {}, 15, false, colour::White);
+    Label4 = ui::makeLabel(this, {}, 15, false, colour::White);
+    for (QLabel* caption : {Label3, Label4}) {
+        caption->setAutoFillBackground(true);
+        ui::setPanelColour(caption, colour::Blue);
+    }
 
     Shape1 = new RoundedShape(this);
     Shape1->setGeometry(0, 0, 320, 44);
     Shape1->hide();
-    Label2 = ui::makeLabel(this, QStringLiteral("Arbetsblad aktiverat"), QStringLiteral("Arial"), 23, true, Qt::black);
+    Label2 = ui::makeLabel(this, QStringLiteral("Arbetsblad aktiverat"), 23, true, colour::Black);
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setGeometry(0, 0, 320, 30);
-    Label2->setAutoFillBackground(true);
-    ui::setPanelColour(Label2, Yellow);
+    // Its yellow is the badge's own, so that the badge keeps its round corners.
+    Label2->setAutoFillBackground(false);
     Label2->hide();
 
     // FormCreate (the manual's panel is made when the manual is first opened:
@@ -158,6 +160,7 @@ TForm1::TForm1(AppContext& app) : QWidget(nullptr), app_(app)
     e.PictureListStale = true;
     e.HaemtaTyskaINI();
     Skaltest();
+    captionPixels_ = Label3->font().pixelSize();
     layOut();
     if (e.PictureMode == 1 || e.PictureMode == 3)
         startbilder();
@@ -178,13 +181,13 @@ void TForm1::makeManualPanel()
 {
     if (RegelPanel)
         return;
-    RegelPanel = ui::makePanel(this, QColor(192, 192, 192), 2);
-    WebBrowser1 = new ui::PageBrowser(RegelPanel);
-    ClosePanel2Knapp = new QPushButton(QStringLiteral("Stäng"), RegelPanel);
-    QFont f = ClosePanel2Knapp->font();
-    f.setPointSizeF(f.pointSizeF() * app_.engine.ScaleFactor / 100.0);
-    ClosePanel2Knapp->setFont(f);
-    connect(ClosePanel2Knapp, &QPushButton::clicked, RegelPanel, &QWidget::hide);
+    // Made after the window was scaled: its type is scaled as it is made.
+    RegelPanel = new ui::RulePagePanel(this, QStringLiteral("Stäng"), app_.engine.ScaleFactor);
+    RegelPanel->hide();
+    WebBrowser1 = RegelPanel->browser();
+    ClosePanel2Knapp = RegelPanel->closeButton();
+    // The keyboard goes back to the button that opened it.
+    connect(RegelPanel, &ui::RulePagePanel::closed, this, [this] { Button9->setFocus(); });
 }
 
 int TForm1::screenWidth() const { return app_.platform.screenSize().width(); }
@@ -193,7 +196,7 @@ int TForm1::screenHeight() const { return app_.platform.screenSize().height(); }
 void TForm1::Skaltest()
 {
     Engine& e = app_.engine;
-    const FontSpec measuring{QStringLiteral("MS Sans Serif"), 12, true};
+    const FontSpec measuring{ui::measuringFamily(), 12, true};
     const int w = screenWidth();
     QString caption;
     int n = 0;
@@ -209,6 +212,7 @@ void TForm1::Skaltest()
     // alone would make them taller than the screen.
     factor = std::clamp(factor, 50, std::max(50, screenHeight() * 100 / 600));
     e.ScaleFactor = uint16_t(factor);
+    app_.platform.setScalePercent(factor);
     if (e.ScaleFactor != 100)
         ui::scaleBy(this, e.ScaleFactor);
     e.LetterWidth = uint16_t(std::max(1, app_.platform.textWidth(QStringLiteral("L"), measuring)));
@@ -234,7 +238,7 @@ void TForm1::startbilder()
     Engine& e = app_.engine;
     const int W = screenWidth(), H = screenHeight();
     const int R = Panel1->x() + Panel1->width();
-    ui::setPanelColour(this, Blue);
+    ui::setPanelColour(this, colour::Blue);
     const char* prefix = W <= 780 ? "SPAL" : W <= 899 ? "SPAM" : "SPAS";
     for (int k = 1; k <= 6; ++k) {
         const int n = e.haemta_Bildslumptal();
@@ -272,16 +276,37 @@ void TForm1::showCaption(int k, bool click)
 {
     Engine& e = app_.engine;
     QLabel* image = BildImage[k];
+    const int W = screenWidth(), H = screenHeight();
     const int R = Panel1->x() + Panel1->width();
     e.SmallFontOnce = true;
     const char* caption = Engine::PictureCaptionOf(e.StartPictures[k]);
     const int left = (!click && k == 6) ? e.LetterWidth : 2;
     e.dela_mening(left, Panel1->x(), caption ? caption : "", 2);
+    const QString line1 = fromCp1252(e.SplitLines[1]);
+    const QString line2 = fromCp1252(e.SplitLines[2]);
 
-    Label4->hide();
-    Label3->setText(fromCp1252(e.SplitLines[1]));
-    Label3->adjustSize();
-    Label3->move(Label3->x(), image->y() + image->height());
+    // The caption is measured in a smaller type than it is shown in, so it may
+    // still be too wide for the room beside the panel on its photograph's side:
+    // then its type is made smaller until it fits (or reaches the smallest).
+    const int roomLeft = k <= 3 ? 0 : R;
+    const int roomWidth = k <= 3 ? Panel1->x() : W - R;
+    QFont font = Label3->font();
+    font.setPixelSize(captionPixels_);
+    auto setLines = [&] {
+        Label3->setFont(font);
+        Label4->setFont(font);
+        Label3->setText(line1);
+        Label4->setText(line2);
+        Label3->adjustSize();
+        Label4->adjustSize();
+    };
+    auto blockWidth = [&] { return std::max(Label3->width(), line2.isEmpty() ? 0 : Label4->width()); };
+    setLines();
+    while (blockWidth() > roomWidth && font.pixelSize() > SmallestCaptionPixels) {
+        font.setPixelSize(font.pixelSize() - 1);
+        setLines();
+    }
+
     int x;
     if (click) {
         x = image->x() + (image->width() - Label3->width()) / 2;
@@ -291,20 +316,24 @@ void TForm1::showCaption(int k, bool click)
     } else {
         x = Label3->width() < BildImage[6]->width() ? R + (image->width() - Label3->width()) / 2 : R + e.LetterWidth;
     }
-    Label3->move(x, Label3->y());
-    if (!click && k == 4 && Label3->width() > screenWidth() - R) {
-        // Too wide for the room right of the panel: one point smaller, again on
-        // every move while it still does not fit.
-        QFont f = Label3->font();
-        f.setPixelSize(std::max(6, f.pixelSize() - 1));
-        Label3->setFont(f);
-        Label4->setFont(f);
-        Label3->adjustSize();
+    int y = image->y() + image->height();
+
+    // Wholly on the screen: moved in from the edge, into the room beside the
+    // panel where it fits there, and up from the bottom (over the lower edge of
+    // the photograph) where the lines would run below the screen.
+    const int block = blockWidth();
+    int lowest = roomLeft, highest = roomLeft + roomWidth - block;
+    if (highest < lowest) {
+        lowest = 0;
+        highest = std::max(0, W - block);
     }
-    Label4->setText(fromCp1252(e.SplitLines[2]));
-    Label4->adjustSize();
-    Label4->move(Label3->x(), Label3->y() + Label3->height());
-    Label4->setVisible(!e.SplitLines[2].empty());
+    x = std::clamp(x, lowest, highest);
+    const int height = Label3->height() + (line2.isEmpty() ? 0 : Label4->height());
+    y = std::max(0, std::min(y, H - height));
+
+    Label3->move(x, y);
+    Label4->move(x, y + Label3->height());
+    Label4->setVisible(!line2.isEmpty());
     Label3->show();
     Label3->raise();
     Label4->raise();
@@ -326,8 +355,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
+    // Esc closes the manual first; with nothing open it ends the program.
     if (event->key() == Qt::Key_Escape) {
-        close();
+        if (RegelPanel && RegelPanel->isVisible())
+            RegelPanel->closePanel();
+        else
+            close();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -393,9 +426,10 @@ void TForm1::Button8Click()
         Shape1->raise();
         Label2->raise();
     }
-    ui::setPanelColour(Panel1, on ? Maroon : Navy);
+    ui::setPanelColour(Panel1, on ? colour::Maroon : colour::Navy);
+    // Both ways the worksheet starts afresh, exactly as "&Rensa" does it.
     if (app_.utskrift)
-        app_.utskrift->Rensa(false);
+        app_.utskrift->Rensa();
 }
 
 void TForm1::Button9Click()
@@ -403,18 +437,12 @@ void TForm1::Button9Click()
     Engine& e = app_.engine;
     const int L = e.LetterWidth;
     makeManualPanel();
-    RegelPanel->setGeometry(L * 3 / 2, L * 3 / 2, screenWidth() - 2 * L, screenHeight() - 2 * L);
-    const int buttonHeight = ClosePanel2Knapp->sizeHint().height();
-    WebBrowser1->setGeometry(0, 0, RegelPanel->width() - L * 3 / 2,
-                             std::min(RegelPanel->height() - L, RegelPanel->height() - buttonHeight));
-    ClosePanel2Knapp->setGeometry(0, RegelPanel->height() - buttonHeight, RegelPanel->width(), buttonHeight);
+    // A letter and a half in from the top left, and the same short of the
+    // screen's right and bottom edges.
+    RegelPanel->setGeometry(L * 3 / 2, L * 3 / 2, screenWidth() - 3 * L, screenHeight() - 3 * L);
     RegelPanel->show();
     RegelPanel->raise();
-    if (auto page = e.findContentFile(QStringLiteral("\\data\\Lingvaro.htm")))
-        WebBrowser1->openPage(*page);
-    else
-        e.fail(QStringLiteral("Filen ") + paths::display(e.CdPath, QStringLiteral("\\data\\Lingvaro.htm"))
-               + QStringLiteral(" finns inte eller är felaktig"));
+    RegelPanel->showPage(e, QStringLiteral("\\data\\Lingvaro.htm"));
     ClosePanel2Knapp->setFocus();
 }
 

@@ -15,6 +15,7 @@ namespace lingvaro {
 struct AppContext;
 namespace ui {
 class PageBrowser;
+class RulePagePanel;
 }
 
 class TForm1 : public QWidget {
@@ -38,7 +39,8 @@ public:
     void Button10Click(); // "Om Lingvaro"
 
     // A photograph's caption, as its click or mouse-move handler shows it (k = 1..6
-    // for BildImage11, 12, 13, 21, 22, 23).
+    // for BildImage11, 12, 13, 21, 22, 23): under or beside the photograph, and
+    // always wholly on the screen.
     void showCaption(int k, bool click);
 
     // Components, under the names the program's documents use.
@@ -56,7 +58,7 @@ public:
     QWidget* Shape1;
     QLabel* Label2;
     // The manual's panel, made when the manual is first opened.
-    QFrame* RegelPanel = nullptr;
+    ui::RulePagePanel* RegelPanel = nullptr;
     ui::PageBrowser* WebBrowser1 = nullptr;
     QPushButton* ClosePanel2Knapp = nullptr;
 
@@ -79,6 +81,7 @@ private:
     int screenHeight() const;
 
     AppContext& app_;
+    int captionPixels_ = 15; // the captions' type, as scaled with the window
 };
 
 } // namespace lingvaro

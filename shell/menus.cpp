@@ -5,6 +5,7 @@
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
@@ -48,9 +49,7 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
     setWindowFlag(Qt::FramelessWindowHint);
 
     const int count = int(def.items.size()) + 1;
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(19);
-    font.setBold(true);
+    const QFont font = ui::programFont(19);
     // Buttons are 255 pixels wide, wider where a caption would not fit.
     int buttonWidth = ButtonWidth;
     const QFontMetrics metrics(font);
@@ -59,9 +58,9 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
     const int width = buttonWidth + 2 * Margin;
     const int height = 56 + count * (ButtonHeight + 6) + Margin;
     resize(width, height);
-    Panel = ui::makePanel(this, isWorksheet(e.WorkMode) ? QColor(128, 0, 0) : QColor(0, 0, 128), 3);
+    Panel = ui::makePanel(this, isWorksheet(e.WorkMode) ? ui::colour::Maroon : ui::colour::Navy, 3);
     Panel->setGeometry(0, 0, width, height);
-    TitleLabel = ui::makeLabel(Panel, QString::fromUtf8(def.title), QStringLiteral("Arial"), 24, true, QColor(255, 255, 0));
+    TitleLabel = ui::makeLabel(Panel, QString::fromUtf8(def.title), 24, true, ui::colour::Yellow);
     TitleLabel->setAlignment(Qt::AlignCenter);
     TitleLabel->setGeometry(0, 12, width, 32);
 

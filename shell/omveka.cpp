@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "ui/context.h"
+#include "ui/palette.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
@@ -12,12 +13,25 @@
 namespace lingvaro {
 namespace {
 
+namespace colour = ui::colour;
+
+// The window is laid out for its size before scaling (the screen divided by the
+// scale, never less than 600 lines), from the top: the card, the row of the two
+// small pictures, and the room where an information panel opens, so that a
+// panel covers neither the credits nor the buttons nor the pictures.
+constexpr int CardWidth = 520;
+constexpr int CardHeight = 280;
+constexpr int PictureWidth = 120;
+constexpr int PictureHeight = 90;
+constexpr int PanelWidth = 600;
+constexpr int Gap = 14;
+
 QFrame* infoPanel(QWidget* parent, const QString& title, const QString& text)
 {
-    QFrame* panel = ui::makePanel(parent, QColor(255, 255, 225), 2);
+    QFrame* panel = ui::makePanel(parent, colour::Cream, 2);
     auto* layout = new QVBoxLayout(panel);
-    auto* heading = ui::makeLabel(panel, title, QStringLiteral("Arial"), 20, true, QColor(128, 0, 0));
-    auto* body = ui::makeLabel(panel, text, QStringLiteral("Arial"), 15, false, Qt::black);
+    auto* heading = ui::makeLabel(panel, title, 20, true, colour::Maroon);
+    auto* body = ui::makeLabel(panel, text, 15, false, colour::Black);
     body->setWordWrap(true);
     layout->addWidget(heading);
     layout->addWidget(body);
@@ -31,52 +45,54 @@ QFrame* infoPanel(QWidget* parent, const QString& title, const QString& text)
 TOmVeka::TOmVeka(AppContext& app) : QDialog(nullptr)
 {
     Engine& e = app.engine;
+    setObjectName(QStringLiteral("TOmVeka"));
     setWindowTitle(QStringLiteral("Om Lingvaro"));
     setWindowFlag(Qt::FramelessWindowHint);
+    const int scale = std::max(1, int(e.ScaleFactor));
     const QSize screen = app.platform.screenSize();
-    resize(screen);
+    const int W = std::max(CardWidth + 2 * Gap, screen.width() * 100 / scale);
+    const int H = std::max(600, screen.height() * 100 / scale);
+    resize(W, H);
 
     Background = new QLabel(this);
-    Background->setScaledContents(true);
     Background->setGeometry(rect());
     Background->setAutoFillBackground(true);
-    ui::setPanelColour(Background, QColor(0, 0, 128));
+    ui::setPanelColour(Background, colour::Navy);
     Background->installEventFilter(this);
-    if (auto file = e.findContentFile(QStringLiteral("\\BILD\\SPA0010.BMP")))
-        Background->setPixmap(ui::loadPicture(*file));
 
-    auto* card = ui::makePanel(this, QColor(0, 0, 128), 3);
-    card->setGeometry(screen.width() / 2 - 260, screen.height() / 6, 520, 330);
-    auto* name = ui::makeLabel(card, QStringLiteral("LINGVARO"), QStringLiteral("Arial"), 44, true, QColor(255, 255, 0));
+    const int cardTop = std::max(Gap, (H - CardHeight - PictureHeight - 200 - 2 * Gap) / 3);
+    Card = ui::makePanel(this, colour::Navy, 3);
+    Card->setGeometry((W - CardWidth) / 2, cardTop, CardWidth, CardHeight);
+    auto* name = ui::makeLabel(Card, QStringLiteral("LINGVARO"), 44, true, colour::Yellow);
     name->setAlignment(Qt::AlignCenter);
-    name->setGeometry(0, 14, 520, 56);
-    auto* credits = ui::makeLabel(card,
-                                  QStringLiteral("Spanska för svenska elever\n\n"
-                                                 "Författare:\tLingvaros lärarlag\n"
-                                                 "Programmerare:\tLingvaros utvecklare\n"
-                                                 "Foto:\t\tmålade bilder, Lingvaro\n"
-                                                 "Ljud:\t\tsyntetiskt tal, Lingvaro"),
-                                  QStringLiteral("Arial"), 17, false, Qt::white);
-    credits->setGeometry(40, 80, 460, 200);
-    AvbrytButton = new QPushButton(QStringLiteral("&Avbryt"), card);
-    AvbrytButton->setGeometry(200, 285, 120, 32);
+    name->setGeometry(0, 12, CardWidth, 56);
+    Credits = ui::makeLabel(Card,
+                            QStringLiteral("Spanska för svenska elever\n\n"
+                                           "Författare:\tLingvaros lärarlag\n"
+                                           "Programmerare:\tLingvaros utvecklare\n"
+                                           "Foto:\t\tmålade bilder, Lingvaro\n"
+                                           "Ljud:\t\tsyntetiskt tal, Lingvaro"),
+                            17, false, colour::White);
+    Credits->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    Credits->setGeometry(40, 76, CardWidth - 80, 146);
+    AvbrytButton = new QPushButton(QStringLiteral("&Avbryt"), Card);
+    AvbrytButton->setFont(ui::readingFont());
+    AvbrytButton->setGeometry((CardWidth - 140) / 2, CardHeight - 48, 140, 34);
     connect(AvbrytButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto smallPicture = [&](const QString& file, int x) {
+    const int pictureTop = cardTop + CardHeight + Gap;
+    auto smallPicture = [&](int x) {
         auto* label = new QLabel(this);
-        label->setScaledContents(true);
-        label->setGeometry(x, screen.height() - 150, 120, 90);
+        label->setGeometry(x, pictureTop, PictureWidth, PictureHeight);
         label->setFrameStyle(QFrame::Box);
         label->setCursor(Qt::PointingHandCursor);
-        if (auto f = e.findContentFile(file))
-            label->setPixmap(ui::loadPicture(*f));
-        else
-            label->setText(QStringLiteral("i"));
+        label->setText(QStringLiteral("i"));
+        label->setAlignment(Qt::AlignCenter);
         label->installEventFilter(this);
         return label;
     };
-    Picture1 = smallPicture(QStringLiteral("\\BILD\\SPA0001.BMP"), screen.width() / 2 - 140);
-    Picture2 = smallPicture(QStringLiteral("\\BILD\\SPA0002.BMP"), screen.width() / 2 + 20);
+    Picture1 = smallPicture(W / 2 - Gap / 2 - PictureWidth);
+    Picture2 = smallPicture(W / 2 + Gap / 2);
 
     InfoPanel1 = infoPanel(this, QStringLiteral("Om programmet"),
                            QStringLiteral("Lingvaro är ett övningsprogram i spanska för svenska elever. Du övar "
@@ -84,13 +100,38 @@ TOmVeka::TOmVeka(AppContext& app) : QDialog(nullptr)
                                           "rätt svar direkt. Med Diagnos testar du 41 områden av grammatiken, och "
                                           "läraren ser resultaten. Med Göra arbetsblad skriver du ut övningar på papper."));
     InfoPanel2 = infoPanel(this, QStringLiteral("Bilderna och ljuden"),
-                           QStringLiteral("Bilderna från Spanien är målade av programmet självt, och de spanska "
+                           QStringLiteral("Bilderna från Spanien är målade av programmet självt; kartan och flaggan "
+                                          "kommer från Open Clip Art Library (fri från upphovsrätt). De spanska "
                                           "meningarna läses upp med syntetiskt tal. Ljud och bilder kan stängas av "
                                           "under Inställningar i övningarna."));
+    const int panelTop = pictureTop + PictureHeight + Gap;
+    // As tall as its text wants, within the room below the pictures.
     for (QFrame* panel : {InfoPanel1, InfoPanel2}) {
-        panel->setGeometry(screen.width() / 2 - 300, screen.height() / 2 - 40, 600, 200);
+        const int wanted = panel->layout()->totalHeightForWidth(PanelWidth) + Gap;
+        panel->setGeometry((W - PanelWidth) / 2, panelTop, PanelWidth, std::min(wanted, H - panelTop - Gap));
         panel->installEventFilter(this);
     }
+
+    // Scaled as every window is, then made exactly as large as the screen.
+    ui::scaleBy(this, scale);
+    resize(screen);
+    Background->setGeometry(rect());
+
+    // The pictures at the size they are shown, scaled down smoothly.
+    auto picture = [&](const char* file) {
+        auto found = e.findContentFile(QString::fromLatin1(file));
+        return found ? ui::loadPicture(*found) : QPixmap();
+    };
+    QPixmap background = picture("\\BILD\\OMBILD.BMP");
+    if (background.isNull())
+        background = picture("\\BILD\\SPA0022.BMP");
+    Background->setPixmap(ui::coverPicture(background, size()));
+    const QPixmap first = picture("\\BILD\\SPA0001.BMP");
+    const QPixmap second = picture("\\BILD\\SPA0002.BMP");
+    if (!first.isNull())
+        Picture1->setPixmap(ui::coverPicture(first, Picture1->contentsRect().size()));
+    if (!second.isNull())
+        Picture2->setPixmap(ui::coverPicture(second, Picture2->contentsRect().size()));
 }
 
 void TOmVeka::togglePanel(int which)

@@ -21,6 +21,8 @@ public:
     void hidePanels();
 
     QLabel* Background;
+    QFrame* Card;     // the program's name, the credits and "&Avbryt"
+    QLabel* Credits;
     QLabel* Picture1;
     QLabel* Picture2;
     QFrame* InfoPanel1;

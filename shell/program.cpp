@@ -8,6 +8,7 @@
 #include "ui/context.h"
 #include "ui/platform.h"
 #include "ui/swedish.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -39,6 +40,7 @@ int runProgram(int argc, char* argv[], bool quitAfterFirstPaint)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lingvaro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lingvaro"));
+    ui::useProgramType();
 
     // Qt's own dialogs and buttons in Swedish.
     // Debian ships the Swedish catalogue as "qt_sv" (older) or "qtbase_sv".

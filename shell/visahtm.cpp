@@ -2,10 +2,9 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
-#include "engine/paths.h"
 #include "ui/context.h"
-#include "ui/pagebrowser.h"
 #include "ui/platform.h"
+#include "ui/rulepagepanel.h"
 #include "ui/widgets.h"
 
 #include <QPushButton>
@@ -15,27 +14,24 @@ namespace lingvaro {
 TVisaHtm::TVisaHtm(AppContext& app) : QDialog(nullptr)
 {
     Engine& e = app.engine;
+    setObjectName(QStringLiteral("TVisaHtm"));
     setWindowTitle(QStringLiteral("Lingvaro"));
+    // Four fifths of the screen, laid out unscaled and then scaled as every
+    // window is, so that its type grows with the screen too.
+    const int scale = std::max(1, int(e.ScaleFactor));
     const QSize screen = app.platform.screenSize();
-    resize(screen.width() * 4 / 5, screen.height() * 4 / 5);
-    RegelPanel = ui::makePanel(this, QColor(192, 192, 192), 2);
+    resize(screen.width() * 4 / 5 * 100 / scale, screen.height() * 4 / 5 * 100 / scale);
+    RegelPanel = new ui::RulePagePanel(this, QStringLiteral("&Cierra"));
     RegelPanel->setGeometry(rect());
-    WebBrowser1 = new ui::PageBrowser(RegelPanel);
-    CierraButton = new QPushButton(QStringLiteral("&Cierra"), RegelPanel);
-    connect(CierraButton, &QPushButton::clicked, this, &QDialog::accept);
+    WebBrowser1 = RegelPanel->browser();
+    CierraButton = RegelPanel->closeButton();
+    connect(RegelPanel, &ui::RulePagePanel::closed, this, &QDialog::accept);
 
     const int n = e.ExerciseNo;
-    if (n == 11300 || n == 54700 || n == 54800) {
-        const QString relative = QStringLiteral("\\data\\") + fromCp1252(e.DataFileName);
-        if (auto page = e.findContentFile(relative))
-            WebBrowser1->openPage(*page);
-        else
-            e.fail(QStringLiteral("Filen ") + paths::display(e.CdPath, relative)
-                   + QStringLiteral(" finns inte eller är felaktig"));
-    }
-    const int buttonHeight = CierraButton->sizeHint().height();
-    WebBrowser1->setGeometry(5, 5, RegelPanel->width() - 10, RegelPanel->height() - buttonHeight - 20);
-    CierraButton->setGeometry(0, RegelPanel->height() - buttonHeight, RegelPanel->width(), buttonHeight);
+    if (n == 11300 || n == 54700 || n == 54800)
+        RegelPanel->showPage(e, QStringLiteral("\\data\\") + fromCp1252(e.DataFileName));
+    ui::scaleBy(this, scale);
+    RegelPanel->setGeometry(rect());
     CierraButton->setFocus();
 }
 

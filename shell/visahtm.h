@@ -4,13 +4,13 @@
 #include <QDialog>
 
 class QPushButton;
-class QFrame;
 
 namespace lingvaro {
 
 struct AppContext;
 namespace ui {
 class PageBrowser;
+class RulePagePanel;
 }
 
 class TVisaHtm : public QDialog {
@@ -18,7 +18,7 @@ class TVisaHtm : public QDialog {
 public:
     explicit TVisaHtm(AppContext& app);
 
-    QFrame* RegelPanel;
+    ui::RulePagePanel* RegelPanel;
     ui::PageBrowser* WebBrowser1;
     QPushButton* CierraButton;
 };

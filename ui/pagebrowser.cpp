@@ -1,6 +1,7 @@
 #include "ui/pagebrowser.h"
 
 #include "engine/cp1252.h"
+#include "ui/palette.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -15,10 +16,7 @@ PageBrowser::PageBrowser(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(true);
     setOpenExternalLinks(false);
     // Pages set their own emphasis; the window around may be in bold type.
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(11);
-    f.setBold(false);
-    setFont(f);
+    setFont(pageFont());
 }
 
 void PageBrowser::openPage(const std::filesystem::path& file)

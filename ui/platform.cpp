@@ -1,5 +1,7 @@
 #include "ui/platform.h"
 
+#include "ui/palette.h"
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QClipboard>
@@ -9,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QPrinter>
@@ -22,20 +25,50 @@ namespace lingvaro::ui {
 Platform::Platform() = default;
 Platform::~Platform() = default;
 
+namespace {
+
+// Gives the keyboard back to the window that had it when a modal window or a
+// message box closes.
+class FocusReturn {
+public:
+    FocusReturn() : previous_(QApplication::activeWindow()) {}
+    ~FocusReturn()
+    {
+        if (previous_ && previous_->isVisible()) {
+            previous_->raise();
+            previous_->activateWindow();
+        }
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> previous_;
+};
+
+} // namespace
+
 int Platform::runModal(QDialog& dialog)
 {
-    return dialog.exec();
+    FocusReturn focus;
+    const int result = dialog.exec();
+    dialog.hide();
+    return result;
 }
 
 void Platform::show(Kind kind, const QString& text)
 {
-    QWidget* parent = QApplication::activeWindow();
-    const QString title = QApplication::applicationDisplayName();
-    switch (kind) {
-    case Kind::Information: QMessageBox::information(parent, title, text); break;
-    case Kind::Warning: QMessageBox::warning(parent, title, text); break;
-    case Kind::Error: QMessageBox::critical(parent, title, text); break;
-    }
+    const QMessageBox::Icon icon = kind == Kind::Information ? QMessageBox::Information
+                                   : kind == Kind::Warning   ? QMessageBox::Warning
+                                                             : QMessageBox::Critical;
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setFont(readingFont(scalePercent_));
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    FocusReturn focus;
+    box.exec();
 }
 
 bool Platform::askYesNo(const QString& text)
@@ -44,10 +77,12 @@ bool Platform::askYesNo(const QString& text)
     // not cover them.
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    box.setFont(readingFont(scalePercent_));
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nej"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
+    FocusReturn focus;
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -66,10 +101,13 @@ int Platform::textWidth(const QString& text, const FontSpec& wanted)
 bool Platform::play(const QString& file, bool wait)
 {
     soundError_.clear();
+    effect_.reset();
     // A machine without an audio output (a server, CI) plays nothing; starting a
     // player there can hang or crash in the media back end.
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return true;
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        soundError_ = QStringLiteral("Ljudet kunde inte spelas upp: datorn har ingen ljudutgång.");
+        return false;
+    }
     effect_ = std::make_unique<QSoundEffect>();
     effect_->setSource(QUrl::fromLocalFile(file));
     QEventLoop loop;
@@ -92,8 +130,14 @@ bool Platform::play(const QString& file, bool wait)
         effect_->play();
     // Loading is quick; a sound never holds the program longer than a minute.
     QTimer::singleShot(wait ? 60000 : 3000, &loop, &QEventLoop::quit);
-    if (effect_->status() != QSoundEffect::Ready || wait)
+    if (effect_->status() != QSoundEffect::Ready || wait) {
+        // A click or key while the pupil listens would otherwise be taken by
+        // the window under the sound, during it or just after.
+        std::unique_ptr<InputBlocker> blocker;
+        if (wait)
+            blocker = std::make_unique<InputBlocker>();
         loop.exec();
+    }
     if (failed) {
         soundError_ = QStringLiteral("Ljudfilen %1 kunde inte spelas upp.").arg(file);
         return false;
@@ -110,6 +154,42 @@ void Platform::stop()
 QString Platform::errorText() const
 {
     return soundError_;
+}
+
+bool Platform::isPlaying() const
+{
+    return effect_ && effect_->isPlaying();
+}
+
+InputBlocker::InputBlocker()
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+InputBlocker::~InputBlocker()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool InputBlocker::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
 }
 
 bool Platform::choosePrinter(QPrinter& printer, QWidget* parent)

@@ -1,11 +1,19 @@
 #include "ui/widgets.h"
 
+#include "ui/palette.h"
+
+#include <QApplication>
 #include <QImageReader>
 #include <QPixmap>
 #include <QToolButton>
 #include <cmath>
 
 namespace lingvaro::ui {
+
+void useProgramType()
+{
+    QApplication::setFont(readingFont());
+}
 
 void scaleBy(QWidget* window, int percent)
 {
@@ -57,6 +65,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QString& family, i
 {
     auto* label = new QLabel(text, parent);
     QFont f(family);
+    f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     label->setFont(f);
@@ -64,6 +73,11 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QString& family, i
     p.setColor(QPalette::WindowText, colour);
     label->setPalette(p);
     return label;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour)
+{
+    return makeLabel(parent, text, programFamily(), pixelSize, bold, colour);
 }
 
 SpinButton::SpinButton(QWidget* parent)
@@ -99,6 +113,30 @@ QPixmap loadPicture(const std::filesystem::path& file)
         image = probing.read();
     }
     return QPixmap::fromImage(image);
+}
+
+void showPicture(QLabel* label, const QPixmap& picture)
+{
+    label->setScaledContents(false);
+    label->setAlignment(Qt::AlignCenter);
+    if (picture.isNull()) {
+        label->clear();
+        return;
+    }
+    const QSize room = label->contentsRect().size();
+    if (picture.width() <= room.width() && picture.height() <= room.height())
+        label->setPixmap(picture);
+    else
+        label->setPixmap(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+QPixmap coverPicture(const QPixmap& picture, QSize size)
+{
+    if (picture.isNull() || size.isEmpty())
+        return {};
+    const QPixmap covering = picture.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    return covering.copy((covering.width() - size.width()) / 2, (covering.height() - size.height()) / 2,
+                         size.width(), size.height());
 }
 
 } // namespace lingvaro::ui

@@ -12,6 +12,11 @@ class QToolButton;
 
 namespace lingvaro::ui {
 
+// Makes the program's type the type of every widget that does not choose its
+// own (Qt's dialogs, list boxes, fields and buttons included). Windows that
+// scale themselves scale it with them.
+void useProgramType();
+
 // Scales a window laid out in fixed positions: the geometry and type size of the
 // widget and of everything inside it, by percent / 100.
 void scaleBy(QWidget* window, int percent);
@@ -23,6 +28,8 @@ void setPanelColour(QWidget* panel, const QColor& colour);
 // A label with a font given by family, pixel height and weight.
 QLabel* makeLabel(QWidget* parent, const QString& text, const QString& family, int pixelSize, bool bold,
                   const QColor& colour);
+// The same in the program's type.
+QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour);
 
 // Up and down arrows side by side over each other, as beside a number.
 class SpinButton : public QWidget {
@@ -45,5 +52,14 @@ private:
 
 // A picture file of this system as a pixmap; a null pixmap when it cannot be read.
 QPixmap loadPicture(const std::filesystem::path& file);
+
+// Shows a picture in a label, centred and keeping its proportions: scaled down
+// smoothly to fit the label, never enlarged beyond its own size (an enlarged
+// picture only looks blurred). Call it again when the label changes size.
+void showPicture(QLabel* label, const QPixmap& picture);
+
+// A picture smoothly scaled to cover the whole of `size`, keeping proportions,
+// and cut to it around its middle (a window's background).
+QPixmap coverPicture(const QPixmap& picture, QSize size);
 
 } // namespace lingvaro::ui

@@ -1,28 +1,51 @@
 #!/usr/bin/env bash
-# Paints the pictures of the installation's BILD folder:
-#   SPA0001.BMP .. SPA0056.BMP   the numbered scenes shown beside the exercises
+# Makes the pictures of the installation's BILD folder:
+#   SPA0001.BMP .. SPA0056.BMP   the numbered scenes shown after a good series
 #                                (the program shows a Spanish caption next to each)
 #   SPAL0001 .. SPAL0050 (.BMP)  the main window's photographs for screens up to
 #   SPAM0001 .. SPAM0050           780 px wide, 781..899 px, and 900 px or more
 #   SPAS0001 .. SPAS0050           (the program shows at most 50 of the scenes there)
+#   OMBILD.BMP                   the about window's full-screen picture
 #   KARTA.BMP, FLAGGA.BMP        the map and the flag of the "Spanien" menu
 #
 # Usage: make-pictures.sh OUTDIR        writes OUTDIR/BILD/
 #
-# Everything is drawn with ImageMagick primitives (gradients, polygons, ellipses).
-# Colours and placements vary from scene to scene with a checksum of the caption,
-# so two runs write identical files. Without ImageMagick's "convert" nothing is
-# written and the script still succeeds.
+# The scenes are drawn with ImageMagick primitives (gradients, polygons, ellipses)
+# on a 320 x 240 plan and rendered at the size the exercise windows show them, so
+# that the screen never enlarges them. Colours and placements vary from scene to
+# scene with a checksum of the caption, so two runs write identical files.
+#
+# The map and the flag are public-domain drawings of the Open Clip Art Library as
+# Debian's openclipart-svg package installs them (the metadata of each names its
+# licence, http://web.resource.org/cc/PublicDomain):
+#   geography/spain_states_sherrera_01.svg          "spain states", by sherrera
+#   signs_and_symbols/flags/europe/spain/spain.svg  the flag with its coat of arms,
+#                                                   by Pedro A. Gracia Fajardo
+# They are rasterised here with rsvg-convert; the map's regions get colours of
+# their own and the capital is marked. Without the package or rsvg-convert a plain
+# map and flag are painted instead, with a warning.
+#
+# Without ImageMagick's "convert" nothing is written and the script still succeeds.
 set -euo pipefail
 export LC_ALL=C
 
-# Scene size and the main window's three sizes. Three pictures stand in a column
-# on each side of the centred 340-px menu panel: 144 px fits beside it on a
-# 640-px screen, 200 px on an 800-px screen, 240 px from 900 px on; three
-# heights plus margins stay well inside 480, 600 and 768 px.
+# The plan every scene is drawn on, and the size it is rendered at: the exercise
+# windows show the picture in a frame 58/64 of the screen wide and 35/48 of it
+# high, keeping proportions, which on a 1920 x 1080 screen is 1027 x 770.
 W=320 H=240
+OUT_W=1024 OUT_H=768
+# The main window's three sizes. Three pictures stand in a column on each side of
+# the centred 340-px menu panel: 144 px fits beside it on a 640-px screen, 200 px
+# on an 800-px screen, 240 px from 900 px on; three heights plus margins stay well
+# inside 480, 600 and 768 px.
 SIZE_L=144x108 SIZE_M=200x150 SIZE_S=240x180
 MAIN_WINDOW_PICTURES=50
+# The about window's picture covers the screen: one scene made for a 16:9 screen
+# of 1920 x 1080 (smaller screens get it scaled down).
+ABOUT_SCENE=22 ABOUT_W=1920 ABOUT_H=1080
+
+OPENCLIPART=${OPENCLIPART:-/usr/share/openclipart/svg}
+LABEL_FONT=/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf
 
 CAPTIONS=(
   ""
@@ -641,37 +664,121 @@ scene() {
   esac
 }
 
+# The ImageMagick arguments (in ARGS) that draw the current scene on a canvas of
+# w x h pixels; the 320 x 240 plan is stretched to fill it.
+scene_args() {
+  local w=$1 h=$2 sx sy gy
+  sx=$(awk -v a="$w" -v b="$W" 'BEGIN { printf "%.6f", a / b }')
+  sy=$(awk -v a="$h" -v b="$H" 'BEGIN { printf "%.6f", a / b }')
+  ARGS=(-size "${w}x${h}" "gradient:${SKY1}-${SKY2}")
+  [[ -n $BACK ]] && ARGS+=(-draw "scale $sx,$sy"$'\n'"$BACK")
+  if (( GY < H )); then
+    gy=$(( GY * h / H ))
+    ARGS+=("(" -size "${w}x$(( h - gy ))" "gradient:${GR1}-${GR2}" ")" -geometry "+0+$gy" -composite)
+  fi
+  [[ -n $FRONT ]] && ARGS+=(-draw "scale $sx,$sy"$'\n'"$FRONT")
+  return 0
+}
+
+prepare_scene() {
+  seed=$(printf '%s' "${CAPTIONS[$1]}" | cksum | cut -d' ' -f1)
+  LAYER=back BACK="" FRONT="" GY=$H
+  scene "$1"
+}
+
 render_scene() {
   local n=$1 dir=$2 name
   printf -v name 'SPA%04d' "$n"
-  seed=$(printf '%s' "${CAPTIONS[$n]}" | cksum | cut -d' ' -f1)
-  LAYER=back BACK="" FRONT="" GY=$H
-  scene "$n"
-  local args=(-size "${W}x${H}" "gradient:${SKY1}-${SKY2}")
-  [[ -n $BACK ]] && args+=(-draw "$BACK")
-  (( GY < H )) && args+=("(" -size "${W}x$(( H - GY ))" "gradient:${GR1}-${GR2}" ")" -geometry "+0+$GY" -composite)
-  [[ -n $FRONT ]] && args+=(-draw "$FRONT")
-  args+=(-alpha off -type TrueColor)
+  prepare_scene "$n"
+  scene_args "$OUT_W" "$OUT_H"
+  local args=("${ARGS[@]}" -alpha off -type TrueColor)
   if (( n <= MAIN_WINDOW_PICTURES )); then
     local tail=${name#SPA} p s
     for p in L:$SIZE_L M:$SIZE_M S:$SIZE_S; do
       s=${p#*:}
-      args+=("(" +clone -resize "${s}!" -write "BMP3:$dir/SPA${p%%:*}$tail.BMP" +delete ")")
+      args+=("(" +clone -filter Lanczos -resize "${s}!" -write "BMP3:$dir/SPA${p%%:*}$tail.BMP" +delete ")")
     done
   fi
   convert "${args[@]}" "BMP3:$dir/$name.BMP"
 }
 
-# The flag: red, yellow, red in bands of 1:2:1, 3:2 overall.
+# The about window's picture: the scene drawn 4:3 as wide as the screen, cut to
+# 16:9 around its middle.
+render_about() {
+  prepare_scene "$ABOUT_SCENE"
+  scene_args "$ABOUT_W" $(( ABOUT_W * H / W ))
+  convert "${ARGS[@]}" -gravity center -crop "${ABOUT_W}x${ABOUT_H}+0+0" +repage \
+    -alpha off -type TrueColor "BMP3:$1/OMBILD.BMP"
+}
+
+have_clipart() {
+  [[ -f $1 ]] && command -v rsvg-convert >/dev/null 2>&1
+}
+
+# The flag of Spain with its coat of arms, 3:2.
 render_flag() {
-  convert -size 360x240 xc:"#c60b1e" -fill "#ffc400" -draw "rectangle 0,60 359,179" \
+  local svg=$OPENCLIPART/signs_and_symbols/flags/europe/spain/spain.svg
+  if have_clipart "$svg"; then
+    rsvg-convert -w 960 -h 640 "$svg" | convert - -background white -flatten \
+      -alpha off -type TrueColor "BMP3:$1/FLAGGA.BMP"
+    return
+  fi
+  echo "make-pictures: warning: $svg or rsvg-convert missing, painting a plain flag" >&2
+  convert -size 960x640 xc:"#c60b1e" -fill "#ffc400" -draw "rectangle 0,160 959,479" \
     -alpha off -type TrueColor "BMP3:$1/FLAGGA.BMP"
 }
 
-# The map: a simplified outline of the peninsula, the Balearic Islands and the
-# neighbouring coasts, with a few cities. Longitude and latitude are projected
-# with the cosine of 40 degrees so that the country keeps its shape.
+# The map: the autonomous communities, each in a colour of its own (no two
+# neighbours alike), the Canary Islands in their box, and the capital marked.
+MAP_COLOURS=(
+  "Galicia:#bcd98c" "Asturias:#f4d77c" "Cantabria:#f4ab93" "Pais Vasco:#b5c9ec"
+  "Navarra:#e7b5d8" "La Rioja:#f4d77c" "Aragon:#bcd98c" "Cataluna:#f4ab93"
+  "Castilla-Leon:#dcc9a0" "Madrid:#f4ab93" "Castilla-La Mancha:#f4d77c"
+  "Extremadura:#bcd98c" "Valencia:#e7b5d8" "Murcia:#b5c9ec" "Andalucia:#f4ab93"
+  "Baleares:#f4d77c" "Canarias:#f4d77c" "Ceuta y Melilla:#f4ab93"
+)
+MAP_W=1200 MAP_PAPER="#f7f4ec"
+
 render_map() {
+  local svg=$OPENCLIPART/geography/spain_states_sherrera_01.svg
+  if ! have_clipart "$svg"; then
+    echo "make-pictures: warning: $svg or rsvg-convert missing, painting a plain map" >&2
+    render_map_painted "$1"
+    return
+  fi
+  local tmp entry script="" region colour
+  tmp=$(mktemp -d)
+  for entry in "${MAP_COLOURS[@]}"; do
+    region=${entry%%:*} colour=${entry#*:}
+    script+="s/id=\"$region\" style=\"opacity:[0-9.]*;fill:#ffffff/id=\"$region\" style=\"opacity:1;fill:$colour/;"
+  done
+  # Outlines a little finer and softer than the drawing's black.
+  script+='s/stroke:#000000;stroke-width:1.4164073/stroke:#4a4a4a;stroke-width:1.1/g;'
+  sed -e "$script" "$svg" > "$tmp/map.svg"
+  # The drawing is 841.89 pt (1052.36 px) wide; the capital lies in the middle of
+  # its community.
+  local madrid mx my marks
+  madrid=$(grep -o '<path d="[^"]*" id="Madrid"' "$svg" | awk -v k="$MAP_W" '
+    { gsub(/<path d="|" id="Madrid"/, ""); n = split($0, t, /[ ,]+/)
+      for (i = 1; i < n; i++) if (t[i] ~ /^[0-9.]+$/ && t[i + 1] ~ /^[0-9.]+$/) {
+        x = t[i] + 0; y = t[i + 1] + 0; i++
+        if (!seen++) { x0 = x1 = x; y0 = y1 = y }
+        if (x < x0) x0 = x; if (x > x1) x1 = x; if (y < y0) y0 = y; if (y > y1) y1 = y
+      }
+      s = k / 1052.3622
+      printf "%d %d", (x0 + x1) / 2 * s, (y0 + y1) / 2 * s }')
+  mx=${madrid% *} my=${madrid#* }
+  marks="stroke '#1a1a1a' stroke-width 2 fill '#c8102e' circle $mx,$my $(( mx + 9 )),$my"
+  [[ -f $LABEL_FONT ]] && marks+=$'\n'"stroke none fill '#1a1a1a' font '$LABEL_FONT' font-size 30 text $(( mx + 14 )),$(( my - 8 )) 'Madrid'"
+  rsvg-convert -w "$MAP_W" -b "$MAP_PAPER" "$tmp/map.svg" | convert - -draw "$marks" \
+    -bordercolor "$MAP_PAPER" -trim +repage -border 24 -alpha off -type TrueColor "BMP3:$1/KARTA.BMP"
+  rm -rf "$tmp"
+}
+
+# Without the clip art: a simplified outline of the peninsula, the Balearic
+# Islands and the neighbouring coasts, with a few cities. Longitude and latitude
+# are projected with the cosine of 40 degrees so that the country keeps its shape.
+render_map_painted() {
   local font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
   local mvg
   mvg=$(awk -v font="$font" -v havefont="$( [[ -f $font ]] && echo 1 || echo 0 )" '
@@ -733,5 +840,6 @@ fi
 bild="$1/BILD"
 mkdir -p "$bild"
 seq 1 "$SCENES" | xargs -P 2 -I{} bash "${BASH_SOURCE[0]}" --scene {} "$bild"
+render_about "$bild"
 render_map "$bild"
 render_flag "$bild"

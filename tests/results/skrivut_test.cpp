@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 using namespace lingvaro;
@@ -127,6 +128,8 @@ private slots:
     void blocksAreNeverSplitAcrossPages();
     void tasksNumberedFrom100StayTasks();
     void windowListsAndRensa();
+    void theQueueStaysWithTheWindowThatShowsIt();
+    void theQueueIsInTheProgramsType();
 };
 
 void SkrivutTest::lineKinds()
@@ -321,22 +324,55 @@ void SkrivutTest::windowListsAndRensa()
     s.utskrift.showList(1);
     QVERIFY(s.utskrift.ListBox1->isVisible() && !s.utskrift.ListBox2->isVisible());
 
-    for (const bool exerciseWindow : {false, true}) {
-        s.heading(1, QStringLiteral("Verb"), QStringLiteral("Översätt"));
-        s.task(1);
-        Engine& e = s.engine;
-        e.PrintHeadingNeeded = e.WorksheetHeadPending = false;
-        e.PageNo = 3;
-        e.WorksheetBlockCount = 2;
-        e.WorksheetTaskCount = 7;
-        s.utskrift.Rensa(exerciseWindow);
-        QCOMPARE(s.utskrift.ListBox1->count() + s.utskrift.ListBox2->count(), 0);
-        QVERIFY(e.PrintHeadingNeeded);
-        QCOMPARE(e.PageNo, 1);
-        QCOMPARE(e.WorksheetBlockCount, 0);
-        // Only the exercise windows' "&Rensa" restarts the tasks and their heading.
-        QCOMPARE(e.WorksheetTaskCount, exerciseWindow ? 0 : 7);
-        QCOMPARE(e.WorksheetHeadPending, exerciseWindow);
+    // "&Rensa" starts the worksheet afresh: lists, pages, headings and tasks.
+    s.heading(1, QStringLiteral("Verb"), QStringLiteral("Översätt"));
+    s.task(1);
+    Engine& e = s.engine;
+    e.PrintHeadingNeeded = e.WorksheetHeadPending = false;
+    e.PageNo = 3;
+    e.WorksheetBlockCount = 2;
+    e.WorksheetTaskCount = 7;
+    s.utskrift.Rensa();
+    QCOMPARE(s.utskrift.ListBox1->count() + s.utskrift.ListBox2->count(), 0);
+    QVERIFY(e.PrintHeadingNeeded);
+    QCOMPARE(e.PageNo, 1);
+    QCOMPARE(e.WorksheetBlockCount, 0);
+    QCOMPARE(e.WorksheetTaskCount, 0);
+    QVERIFY(e.WorksheetHeadPending);
+}
+
+void SkrivutTest::theQueueStaysWithTheWindowThatShowsIt()
+{
+    // A window manager keeps a full-screen exercise window above a queue that
+    // belongs to no window; tied to the window that shows it, it stays in sight.
+    Sheet s;
+    QWidget exercise;
+    exercise.resize(400, 300);
+    exercise.show();
+    exercise.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&exercise));
+    s.utskrift.show();
+    QVERIFY(s.utskrift.windowHandle());
+    QCOMPARE(s.utskrift.windowHandle()->transientParent(), exercise.windowHandle());
+    s.utskrift.hide();
+}
+
+void SkrivutTest::theQueueIsInTheProgramsType()
+{
+    // Made after the screen was measured: the program's type at the program's
+    // scale, in the caption and in both lists.
+    for (const int scale : {100, 150}) {
+        Engine engine;
+        testing::TestPlatform platform;
+        engine.ScaleFactor = uint16_t(scale);
+        TUtskrift queue(engine, platform);
+        const int pixels = int(std::lround(16 * scale / 100.0));
+        for (QWidget* w : std::initializer_list<QWidget*>{queue.Caption, queue.ListBox1, queue.ListBox2}) {
+            QCOMPARE(w->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(w->font().pixelSize(), pixels);
+        }
+        QVERIFY(queue.Caption->font().bold());
+        QCOMPARE(queue.width(), int(std::lround(520 * scale / 100.0)));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "engine/engine.h"
 #include "results/skrivut.h"
+#include "shell/infowindows.h"
 #include "shell/mainwindow.h"
 #include "shell/omveka.h"
 #include "dialogs/stallin.h"
@@ -11,6 +12,7 @@
 #include "tests/ui/testplatform.h"
 #include "ui/context.h"
 #include "ui/pagebrowser.h"
+#include "ui/rulepagepanel.h"
 #include "ui/widgets.h"
 
 #include <QImage>
@@ -66,13 +68,20 @@ private slots:
     void pictureSizeFollowsTheScreenWidth();
     void missingPhotographsAreHidden();
     void captionsArePlacedUnderOrBesideThePhotograph();
+    void captionsStayWhollyOnTheScreen();
     void worksheetModeDisablesButtonsAndEmptiesThePrintLists();
     void theManualIsLookedUpOnBothInstallations();
+    void escClosesTheManualBeforeTheProgram();
     void settingsSpinStopsAndLockedValuesStay();
     void settingsAreSavedOrDropped();
     void newPasswordDialogPaths();
     void pageViewerLooksInPcPathThenCdPath();
+    void pageViewerAndAboutWindowAreScaled();
     void aboutWindowPanelsToggle();
+    void aboutWindowPanelsCoverNoCreditOrButton();
+    void mapAndFlagAreShownInProportion();
+    void flagWindowStopsTheAnthemHoweverItCloses();
+    void anthemThatCannotBePlayedSaysSoAndKeepsItsButton();
 };
 
 void ShellTest::scalingFollowsHowManyLettersFitTheScreen()
@@ -169,22 +178,81 @@ void ShellTest::captionsArePlacedUnderOrBesideThePhotograph()
         QLabel* image = w.BildImage[k];
         QTest::mouseClick(image, Qt::LeftButton);
         QVERIFY(w.Label3->isVisible());
-        QCOMPARE(w.Label3->y(), image->y() + image->height());
-        QCOMPARE(w.Label3->x(), image->x() + (image->width() - w.Label3->width()) / 2);
+        // Under the photograph, or as low as the screen lets it lie.
+        const int lines = w.Label3->height() + (w.Label4->isHidden() ? 0 : w.Label4->height());
+        QCOMPARE(w.Label3->y(), std::min(image->y() + image->height(), 768 - lines));
+        // Centred under the photograph, but not over the panel beside it.
+        const int block = std::max(w.Label3->width(), w.Label4->isHidden() ? 0 : w.Label4->width());
+        const int centred = image->x() + (image->width() - w.Label3->width()) / 2;
+        QCOMPARE(w.Label3->x(), k <= 3 ? std::min(centred, w.Panel1->x() - block) : std::max(centred, R));
         const char* caption = Engine::PictureCaptionOf(s.engine.StartPictures[k]);
         QVERIFY((w.Label3->text() + w.Label4->text()).startsWith(fromCp1252(caption).left(5)));
     }
     // A caption wider than a left photograph on mouse move: centred in the room left of the panel.
     s.engine.StartPictures[1] = 8; // the longest caption
     w.showCaption(1, false);
+    const int block = std::max(w.Label3->width(), w.Label4->isHidden() ? 0 : w.Label4->width());
     if (w.Label3->width() >= w.BildImage[1]->width())
-        QCOMPARE(w.Label3->x(), (w.Panel1->x() - w.Label3->width()) / 2 + s.engine.LetterWidth);
+        QCOMPARE(w.Label3->x(), std::min((w.Panel1->x() - w.Label3->width()) / 2 + s.engine.LetterWidth,
+                                         w.Panel1->x() - block));
     else
-        QCOMPARE(w.Label3->x(), w.BildImage[1]->x() + (w.BildImage[1]->width() - w.Label3->width()) / 2);
+        QCOMPARE(w.Label3->x(), std::min(w.BildImage[1]->x() + (w.BildImage[1]->width() - w.Label3->width()) / 2,
+                                         w.Panel1->x() - block));
     w.showCaption(5, false);
     QVERIFY(w.Label3->x() >= R);
     QCOMPARE(w.Label4->x(), w.Label3->x());
     QCOMPARE(w.Label4->y(), w.Label3->y() + w.Label3->height());
+}
+
+void ShellTest::captionsStayWhollyOnTheScreen()
+{
+    // Every caption of the program, under each of the six photographs, clicked
+    // and pointed at, measured in the real type: on the screen from its first
+    // letter to its last, and beside the panel, not over it.
+    for (const QSize screen : {QSize(1024, 768), QSize(1280, 800), QSize(1920, 1080)}) {
+        Shell s;
+        s.platform.charWidth = 0;
+        s.platform.screen = screen;
+        s.pictures(6, "SPA", {5, 5});
+        s.pictures(6, "SPAS", {240, 180});
+        s.engine.CountPictures();
+        TForm1 w(s.app);
+        const QRect whole(QPoint(0, 0), screen);
+        const int R = w.Panel1->x() + w.Panel1->width();
+        for (int n = 1; n <= 56; ++n) {
+            const QString caption = fromCp1252(Engine::PictureCaptionOf(n));
+            for (int k = 1; k <= 6; ++k) {
+                for (const bool click : {true, false}) {
+                    s.engine.StartPictures[k] = n;
+                    w.showCaption(k, click);
+                    const QString where = QStringLiteral("%1x%2, picture %3 under %4%5")
+                                              .arg(screen.width()).arg(screen.height()).arg(n).arg(k)
+                                              .arg(click ? " (click)" : "");
+                    QVERIFY2(whole.contains(w.Label3->geometry()), qPrintable(where));
+                    QVERIFY2(w.Label3->width() >= w.Label3->sizeHint().width(), qPrintable(where));
+                    QString shown = w.Label3->text();
+                    if (!w.Label4->isHidden()) {
+                        QVERIFY2(whole.contains(w.Label4->geometry()), qPrintable(where));
+                        QVERIFY2(w.Label4->width() >= w.Label4->sizeHint().width(), qPrintable(where));
+                        QCOMPARE(w.Label4->x(), w.Label3->x());
+                        QCOMPARE(w.Label4->y(), w.Label3->y() + w.Label3->height());
+                        shown += w.Label4->text();
+                    }
+                    QCOMPARE(shown.remove(u' '), QString(caption).remove(u' '));
+                    for (QLabel* line : {w.Label3, w.Label4}) {
+                        if (line->isHidden())
+                            continue;
+                        QVERIFY2(k <= 3 ? line->geometry().right() < w.Panel1->x() : line->x() >= R, qPrintable(where));
+                    }
+                }
+            }
+        }
+        // Where it fits, a click still centres the caption under its photograph.
+        s.engine.StartPictures[2] = 7; // "Bar rural."
+        w.showCaption(2, true);
+        QCOMPARE(w.Label3->x(), w.BildImage[2]->x() + (w.BildImage[2]->width() - w.Label3->width()) / 2);
+        QCOMPARE(w.Label3->y(), w.BildImage[2]->y() + w.BildImage[2]->height());
+    }
 }
 
 void ShellTest::worksheetModeDisablesButtonsAndEmptiesThePrintLists()
@@ -197,9 +265,14 @@ void ShellTest::worksheetModeDisablesButtonsAndEmptiesThePrintLists()
     utskrift.ListBox1->addItem(QStringLiteral("1.  Rubrik"));
     utskrift.ListBox2->addItem(QStringLiteral("1.  Rubrik"));
     s.engine.PageNo = 3;
+    s.engine.WorksheetTaskCount = 12; // a worksheet gathered earlier in the run
+    s.engine.WorksheetHeadPending = false;
     s.engine.WorkMode = WorkMode::DiagnosisPractice; // a diagnosis state: the switch still turns worksheet mode on
     w.show();
     QTest::mouseClick(w.Button8, Qt::LeftButton);
+    // The new sheet starts as after "&Rensa": task 1, with its heading.
+    QCOMPARE(s.engine.WorksheetTaskCount, 0);
+    QVERIFY(s.engine.WorksheetHeadPending);
     QCOMPARE(int(s.engine.WorkMode), 1);
     QCOMPARE(w.Button8->text(), QStringLiteral("Avaktivera arbetsblad"));
     for (QPushButton* b : {w.Button1, w.Button3, w.Button6, w.Button7})
@@ -216,8 +289,14 @@ void ShellTest::worksheetModeDisablesButtonsAndEmptiesThePrintLists()
     QTest::mouseClick(w.Button5, Qt::LeftButton);
     QCOMPARE(int(s.engine.WorkMode), 1);
 
+    s.engine.WorksheetTaskCount = 4;
+    s.engine.WorksheetHeadPending = false;
+    utskrift.ListBox1->addItem(QStringLiteral("   1. la casa"));
     QTest::mouseClick(w.Button8, Qt::LeftButton);
     QCOMPARE(int(s.engine.WorkMode), 0);
+    QCOMPARE(utskrift.ListBox1->count(), 0);
+    QCOMPARE(s.engine.WorksheetTaskCount, 0);
+    QVERIFY(s.engine.WorksheetHeadPending);
     QCOMPARE(w.Button8->text(), QStringLiteral("Göra arbetsblad"));
     for (QPushButton* b : {w.Button1, w.Button2, w.Button3, w.Button6, w.Button7})
         QVERIFY(b->isEnabled());
@@ -246,6 +325,31 @@ void ShellTest::theManualIsLookedUpOnBothInstallations()
     QCOMPARE(w.WebBrowser1->currentPage(), onPc);
     QVERIFY(w.WebBrowser1->toPlainText().contains(QStringLiteral("Manual på pc")));
     QCOMPARE(s.platform.messages.size(), size_t(1));
+}
+
+void ShellTest::escClosesTheManualBeforeTheProgram()
+{
+    Shell s;
+    s.noPictures();
+    s.cd.write("DATA/LINGVARO.HTM", "<html><body><p>Manualen</p></body></html>");
+    TForm1 w(s.app);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.Button9, Qt::LeftButton);
+    QVERIFY(w.RegelPanel->isVisible());
+    // Esc on "Stäng", which has the focus, and Esc after clicking into the page.
+    QTest::keyClick(w.ClosePanel2Knapp, Qt::Key_Escape);
+    QVERIFY(!w.RegelPanel->isVisible());
+    QVERIFY(w.isVisible());
+    QTest::mouseClick(w.Button9, Qt::LeftButton);
+    QTest::mouseClick(w.WebBrowser1->viewport(), Qt::LeftButton);
+    QTest::keyClick(w.WebBrowser1, Qt::Key_Escape);
+    QVERIFY(!w.RegelPanel->isVisible());
+    QVERIFY(w.isVisible());
+    // With nothing open Esc ends the program, as before.
+    QTest::keyClick(w.Button9, Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
+    QVERIFY(s.platform.messages.empty());
 }
 
 void ShellTest::settingsSpinStopsAndLockedValuesStay()
@@ -392,6 +496,185 @@ void ShellTest::pageViewerLooksInPcPathThenCdPath()
         QVERIFY(w.WebBrowser1->currentPage().empty());
     }
     QCOMPARE(s.platform.messages.size(), size_t(1));
+}
+
+void ShellTest::pageViewerAndAboutWindowAreScaled()
+{
+    // The type and size of both windows follow the program's scale, as every
+    // other window's do.
+    for (const int scale : {100, 150}) {
+        Shell s;
+        s.platform.screen = {1280, 960};
+        s.engine.ScaleFactor = uint16_t(scale);
+        s.engine.ExerciseNo = 54800;
+        s.engine.DataFileName = "Spa54800.Htm";
+        s.cd.write("DATA/SPA54800.HTM", "<p>Trick 2</p>");
+        {
+            TVisaHtm w(s.app);
+            w.show();
+            QCOMPARE(w.CierraButton->font().pixelSize(), 16 * scale / 100);
+            QCOMPARE(w.WebBrowser1->font().pointSizeF(), 11.0 * scale / 100);
+            QVERIFY(std::abs(w.width() - 1024) <= 2 && std::abs(w.height() - 768) <= 2);
+            QCOMPARE(w.RegelPanel->geometry(), w.rect());
+            // The browser above the button, which lies along the panel's bottom.
+            QCOMPARE(w.CierraButton->geometry().bottom(), w.RegelPanel->height() - 1);
+            QVERIFY(w.WebBrowser1->geometry().bottom() < w.CierraButton->y());
+        }
+        {
+            TOmVeka about(s.app);
+            QCOMPARE(about.size(), QSize(1280, 960));
+            QCOMPARE(about.AvbrytButton->font().pixelSize(), 16 * scale / 100);
+            QCOMPARE(about.Credits->font().pixelSize(), int(std::lround(17 * scale / 100.0)));
+            QCOMPARE(about.Card->width(), 520 * scale / 100);
+        }
+    }
+    QCOMPARE(Shell().platform.messages.size(), size_t(0));
+}
+
+void ShellTest::aboutWindowPanelsCoverNoCreditOrButton()
+{
+    struct Case {
+        QSize screen;
+        int scale;
+    };
+    for (Case c : {Case{{800, 600}, 100}, Case{{1024, 768}, 128}, Case{{1280, 800}, 133}, Case{{1920, 1080}, 180}}) {
+        Shell s;
+        s.platform.screen = c.screen;
+        s.engine.ScaleFactor = uint16_t(c.scale);
+        s.picture("OMBILD.BMP", {1920, 1080});
+        s.picture("SPA0001.BMP", {1024, 768});
+        TOmVeka about(s.app);
+        about.show();
+        const QRect whole = about.rect();
+        auto inWindow = [&](QWidget* w) { return QRect(w->mapTo(&about, QPoint(0, 0)), w->size()); };
+        for (QFrame* panel : {about.InfoPanel1, about.InfoPanel2}) {
+            about.togglePanel(panel == about.InfoPanel1 ? 1 : 2);
+            QVERIFY(panel->isVisible());
+            const QRect shown = inWindow(panel);
+            QVERIFY(whole.contains(shown));
+            for (QWidget* kept : std::initializer_list<QWidget*>{about.Credits, about.AvbrytButton, about.Picture1, about.Picture2})
+                QVERIFY2(!shown.intersects(inWindow(kept)), qPrintable(kept->objectName() + QString::number(c.scale)));
+            // The panel's text has room inside it.
+            for (QLabel* text : panel->findChildren<QLabel*>()) {
+                QVERIFY(text->geometry().bottom() < panel->height());
+                if (text->wordWrap())
+                    QVERIFY(text->height() >= text->heightForWidth(text->width()));
+            }
+        }
+        QVERIFY(whole.contains(inWindow(about.Card)));
+        // The credits show whole inside the card.
+        QVERIFY(about.Credits->geometry().bottom() < about.AvbrytButton->y());
+        QVERIFY(about.Credits->height() >= about.Credits->sizeHint().height());
+        // The background is the screen's size, cut from the picture, never enlarged.
+        QCOMPARE(about.Background->pixmap().size(), c.screen);
+        QCOMPARE(about.Picture1->pixmap().size(), about.Picture1->contentsRect().size());
+    }
+}
+
+void ShellTest::mapAndFlagAreShownInProportion()
+{
+    Shell s;
+    s.engine.ScaleFactor = 100;
+    s.picture("FLAGGA.BMP", {960, 640});
+    s.picture("KARTA.BMP", {200, 160});
+    {
+        TFlagga flag(s.app);
+        // 3:2 in a 320 x 290 frame: as wide as the frame, in proportion.
+        QCOMPARE(flag.Picture->pixmap().size(), QSize(320, 213));
+    }
+    {
+        TKarta map(s.app);
+        QCOMPARE(map.Picture->pixmap().size(), QSize(200, 160)); // smaller than its frame: not enlarged
+    }
+    s.engine.ScaleFactor = 180;
+    s.platform.screen = {1920, 1080};
+    {
+        TFlagga flag(s.app);
+        QCOMPARE(flag.Picture->pixmap().size(), QSize(576, 384));
+        QCOMPARE(flag.SpelaUppButton->font().pixelSize(), int(std::lround(16 * 1.8)));
+    }
+    QVERIFY(s.platform.messages.empty());
+
+    // Scaled, both windows stay inside the screens they are scaled for, their
+    // fact lines inside the window and clear of the buttons.
+    struct Case {
+        QSize screen;
+        int scale;
+    };
+    for (Case c : {Case{{800, 600}, 100}, Case{{1024, 768}, 128}, Case{{1280, 1024}, 170}, Case{{1920, 1080}, 180}}) {
+        s.engine.ScaleFactor = uint16_t(c.scale);
+        s.platform.screen = c.screen;
+        TFlagga flag(s.app);
+        TKarta map(s.app);
+        for (QDialog* w : std::initializer_list<QDialog*>{&flag, &map}) {
+            QVERIFY2(w->width() <= c.screen.width() && w->height() <= c.screen.height(), qPrintable(w->objectName()));
+            for (QLabel* text : w->findChildren<QLabel*>()) {
+                if (!text->wordWrap())
+                    continue;
+                QVERIFY(text->heightForWidth(text->width()) <= text->height());
+                QVERIFY(text->geometry().bottom() < flag.AvbrytButton->y());
+            }
+        }
+    }
+}
+
+void ShellTest::flagWindowStopsTheAnthemHoweverItCloses()
+{
+    Shell s;
+    s.cd.write("LJUD/SPANIEN.WAV", "RIFF");
+    auto playThen = [&](std::function<void(TFlagga&)> close) {
+        s.platform.modalAnswers.push_back([close](QDialog& d) {
+            auto& flag = static_cast<TFlagga&>(d);
+            QTest::mouseClick(flag.SpelaUppButton, Qt::LeftButton);
+            if (!flag.AvbrytUppspelningButton->isVisible() || flag.SpelaUppButton->isVisible())
+                return -1;
+            close(flag);
+            return flag.isVisible() ? -2 : flag.result();
+        });
+        s.platform.stops = 0;
+        const int result = ui::showModal<TFlagga>(s.platform, s.app);
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!s.platform.playing);
+        QCOMPARE(s.platform.stops, 1);
+    };
+    playThen([](TFlagga& flag) { QTest::keyClick(&flag, Qt::Key_Escape); });
+    playThen([](TFlagga& flag) { QTest::mouseClick(flag.AvbrytButton, Qt::LeftButton); });
+    playThen([](TFlagga& flag) { flag.close(); });
+    QCOMPARE(s.platform.played.size(), size_t(3));
+    QVERIFY(s.platform.played[0].file.endsWith(QStringLiteral("SPANIEN.WAV")));
+
+    // Stopped with its own button, and ended by itself: "&Spela upp" comes back.
+    TFlagga flag(s.app);
+    flag.show();
+    QTest::mouseClick(flag.SpelaUppButton, Qt::LeftButton);
+    QTest::mouseClick(flag.AvbrytUppspelningButton, Qt::LeftButton);
+    QVERIFY(flag.SpelaUppButton->isVisible() && !flag.AvbrytUppspelningButton->isVisible());
+    QTest::mouseClick(flag.SpelaUppButton, Qt::LeftButton);
+    QVERIFY(flag.AvbrytUppspelningButton->isVisible());
+    s.platform.playing = false; // the anthem has ended
+    QTRY_VERIFY(flag.SpelaUppButton->isVisible() && !flag.AvbrytUppspelningButton->isVisible());
+    QVERIFY(s.platform.messages.empty());
+}
+
+void ShellTest::anthemThatCannotBePlayedSaysSoAndKeepsItsButton()
+{
+    Shell s;
+    s.cd.write("LJUD/SPANIEN.WAV", "RIFF");
+    s.platform.soundFails = true;
+    TFlagga flag(s.app);
+    flag.show();
+    QTest::mouseClick(flag.SpelaUppButton, Qt::LeftButton);
+    QCOMPARE(s.platform.texts(), QStringList{"Ljudet kunde inte spelas upp: datorn har ingen ljudutgång."});
+    QVERIFY(flag.SpelaUppButton->isVisible() && !flag.AvbrytUppspelningButton->isVisible());
+
+    // A missing anthem is told as a missing file, and the button stays too.
+    Shell none;
+    TFlagga other(none.app);
+    other.show();
+    QTest::mouseClick(other.SpelaUppButton, Qt::LeftButton);
+    QCOMPARE(none.platform.messages.size(), size_t(1));
+    QVERIFY(none.platform.texts().front().startsWith(QStringLiteral("Ljudfilen ")));
+    QVERIFY(other.SpelaUppButton->isVisible() && !other.AvbrytUppspelningButton->isVisible());
 }
 
 void ShellTest::aboutWindowPanelsToggle()

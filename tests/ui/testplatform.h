@@ -37,6 +37,8 @@ public:
     };
     std::vector<Played> played;
     int stops = 0;
+    bool soundFails = false; // as on a machine without an audio output
+    bool playing = false;    // a sound started and not yet ended or stopped
 
     QString pdfFile;          // where "printing" goes; empty = the print dialog is cancelled
     int printDialogs = 0;
@@ -80,9 +82,19 @@ public:
     bool play(const QString& file, bool wait) override
     {
         played.push_back({file, wait});
-        return true;
+        playing = !soundFails && !wait;
+        return !soundFails;
     }
-    void stop() override { ++stops; }
+    void stop() override
+    {
+        ++stops;
+        playing = false;
+    }
+    bool isPlaying() const override { return playing; }
+    QString errorText() const override
+    {
+        return soundFails ? QStringLiteral("Ljudet kunde inte spelas upp: datorn har ingen ljudutgång.") : QString();
+    }
     bool choosePrinter(QPrinter& printer, QWidget*) override
     {
         ++printDialogs;
