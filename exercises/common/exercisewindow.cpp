@@ -11,6 +11,7 @@
 #include "results/skrivut.h"
 #include "ui/context.h"
 #include "ui/pagebrowser.h"
+#include "ui/rulepagepanel.h"
 #include "ui/palette.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
@@ -55,10 +56,9 @@ ExerciseWindow::ExerciseWindow(AppContext& app, const char* className, const Exe
     regelknapp->resize(px(110), px(34));
     regelknapp->hide();
 
-    RegelPanel = ui::makePanel(this, colour::Silver, 2);
-    WebBrowser1 = new ui::PageBrowser(RegelPanel);
-    ClosePanel2Knapp = new QPushButton(QStringLiteral("&Cierra"), RegelPanel);
-    ClosePanel2Knapp->setFont(ui::programFont(px(16)));
+    RegelPanel = new ui::RulePagePanel(this, QStringLiteral("&Cierra"), e.ScaleFactor);
+    WebBrowser1 = RegelPanel->browser();
+    ClosePanel2Knapp = RegelPanel->closeButton();
     RegelPanel->hide();
 
     Panel1 = ui::makePanel(this, colour::Navy, 2);
@@ -138,7 +138,7 @@ ExerciseWindow::ExerciseWindow(AppContext& app, const char* className, const Exe
     connect(Button3, &QPushButton::clicked, this, &ExerciseWindow::Button3Click);
     connect(BitBtn1, &QPushButton::clicked, this, &ExerciseWindow::BitBtn1Click);
     connect(regelknapp, &QPushButton::clicked, this, &ExerciseWindow::regelknappClick);
-    connect(ClosePanel2Knapp, &QPushButton::clicked, this, &ExerciseWindow::ClosePanel2KnappClick);
+    connect(RegelPanel, &ui::RulePagePanel::closed, this, &ExerciseWindow::rulePageClosed);
 
     connect(Worksheet, &WorksheetPanel::nextRequested, this, [this] { series_.NyPost(); });
     connect(Worksheet, &WorksheetPanel::sendRequested, this, [this] {
@@ -497,28 +497,26 @@ void ExerciseWindow::regelknappClick()
     regelknapp->setEnabled(false);
     RegelPanel->show();
     RegelPanel->raise();
+    ClosePanel2Knapp->setFocus();
     if (!OwnRulePage)
         RulePageName = descriptor_ ? QString::fromStdString(descriptor_->pageOf(e.ExerciseNo)) : QString();
-    const int buttonHeight = ClosePanel2Knapp->sizeHint().height();
-    WebBrowser1->setGeometry(5, 5, RegelPanel->width() - 10, RegelPanel->height() - buttonHeight - 20);
-    ClosePanel2Knapp->setGeometry(0, RegelPanel->height() - buttonHeight, RegelPanel->width(), buttonHeight);
-    ClosePanel2Knapp->setFocus();
     if (RulePageName.isEmpty()) {
+        // The button stays off until the next question: there is no page to show.
         e.fail(QStringLiteral("Filen ") + paths::display(e.CdPath, QStringLiteral("\\regler\\R%1.htm").arg(e.ExerciseNo))
                + QStringLiteral(" finns inte eller är felaktig"));
         return;
     }
-    const QString relative = QStringLiteral("\\regler\\") + RulePageName;
-    if (auto page = e.findContentFile(relative))
-        WebBrowser1->openPage(*page);
-    else
-        e.fail(QStringLiteral("Filen ") + paths::display(e.CdPath, relative) + QStringLiteral(" finns inte eller är felaktig"));
+    RegelPanel->showPage(e, QStringLiteral("\\regler\\") + RulePageName);
     regelknapp->setEnabled(true);
 }
 
 void ExerciseWindow::ClosePanel2KnappClick()
 {
-    RegelPanel->hide();
+    RegelPanel->closePanel();
+}
+
+void ExerciseWindow::rulePageClosed()
+{
     if (QWidget* box = answerFocus(); box && series_.asking())
         box->setFocus();
     else

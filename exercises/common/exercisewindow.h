@@ -34,6 +34,7 @@ struct AppContext;
 struct WindowDescriptor;
 namespace ui {
 class PageBrowser;
+class RulePagePanel;
 }
 
 class ExerciseWindow : public QDialog, protected SeriesView {
@@ -52,9 +53,9 @@ public:
     QLabel* FrageLabel1; // the question's upper line
     QLabel* FrageLabel2; // its lower line (the only one of a short question)
     QPushButton* regelknapp;
-    QFrame* RegelPanel;
-    ui::PageBrowser* WebBrowser1;
-    QPushButton* ClosePanel2Knapp;
+    ui::RulePagePanel* RegelPanel; // the rule page inside the window
+    ui::PageBrowser* WebBrowser1;   // its browser
+    QPushButton* ClosePanel2Knapp;  // its "&Cierra"
     QFrame* Panel1; // the button panel
     QPushButton* Button1; // "Corrige las &faltas"
     QPushButton* Button2; // "&Continúa"
@@ -162,6 +163,7 @@ protected:
 
 private:
     void scanFields();
+    void rulePageClosed();
     void showPreview(int list);
     void endPreview();
 };

@@ -11,6 +11,7 @@
 #include "results/aster.h"
 #include "tests/ui/windowfixture.h"
 #include "ui/pagebrowser.h"
+#include "ui/rulepagepanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
