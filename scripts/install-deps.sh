@@ -11,6 +11,8 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool
   poppler-utils imagemagick
+  openclipart-svg librsvg2-bin
+  python3
   espeak-ng sox
   hunspell hunspell-es hunspell-sv
 )
