@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <set>
 
 using namespace lingvaro;
@@ -205,6 +206,7 @@ void PicturesTest::pauseWithoutErrorsOffersNoCorrection()
     f.open("SPA13320.DAT");
     TBildvis w(f.app);
     w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     // A right click on a row pauses.
     QTest::mouseClick(w.NrPanel[0], Qt::RightButton);
     QVERIFY(w.Panel1->isVisible());
@@ -373,7 +375,8 @@ void PicturesTest::namingThreeLineQuestion()
     WindowFixture f;
     std::vector<std::string> lines = {"$Kroppen", "$\xa7Skriv."};
     const std::string longQuestion = "nr 1 \x96 den del av kroppen som sitter mellan huvudet och b\xe5len och som "
-                                     "b\xe4r upp huvudet n\xe4r man g\xe5r, springer, hoppar och dansar hela dagen l\xe5ng";
+                                     "b\xe4r upp huvudet n\xe4r man g\xe5r, springer, hoppar och dansar hela dagen l\xe5ng, "
+                                     "fr\xe5n morgonen n\xe4r man vaknar till kv\xe4llen n\xe4r man somnar i sin s\xe4ng";
     lines.push_back(longQuestion + "#el cuello#&cuello");
     for (int k = 2; k <= 12; ++k)
         lines.push_back("nr " + std::to_string(k) + " \x96 ord#svar" + std::to_string(k));
@@ -381,6 +384,7 @@ void PicturesTest::namingThreeLineQuestion()
     f.open("SPA13110.DAT");
     TBilden w(f.app);
     w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     while (f.engine.QuestionNo != 1) {
         QTest::keyClicks(w.Answer->Edit1, fromCp1252(f.engine.AnswerFields[2]));
         QTest::keyClick(w.Answer->Edit1, Qt::Key_Return);
@@ -407,6 +411,7 @@ void PicturesTest::namingPauseKeepsTheCountsAndEndCovers()
     f.open("SPA13110.DAT");
     TBilden w(f.app);
     w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(w.Aster2->MaxAntalRutor(), 7);
     auto type = [&](bool right) {
         QTest::keyClicks(w.Answer->Edit1, right ? fromCp1252(f.engine.AnswerFields[2]) : QStringLiteral("fel"));
