@@ -44,5 +44,31 @@ add_custom_command(
   COMMENT "Speaking the listening exercises into LJUD"
   VERBATIM)
 
+
+# The picture windows: the body drawings, the plants and animals of each question
+# (BILD/KROPP, BILD/VAXTER, BILD/DJUR; sources in pictures/sources.txt) and the
+# synthesised bird calls of the birds exercise (LJUD/BIRDS).
+set(lingvaro_make_exercise_pictures ${CMAKE_CURRENT_SOURCE_DIR}/tools/make-exercise-pictures.sh)
+set(lingvaro_make_bird_calls ${CMAKE_CURRENT_SOURCE_DIR}/tools/make-bird-calls.sh)
+set(lingvaro_exercise_pictures_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated-exercise-pictures.stamp)
+set(lingvaro_bird_calls_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated-bird-calls.stamp)
+file(GLOB lingvaro_own_pictures CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/pictures/*/*.svg)
+add_custom_command(
+  OUTPUT ${lingvaro_exercise_pictures_stamp} ${LINGVARO_STAGED_CONTENT}/BILD/KROPP/KROPPEN.BMP
+  COMMAND ${LINGVARO_BASH} ${lingvaro_make_exercise_pictures} ${LINGVARO_STAGED_CONTENT}
+  COMMAND ${CMAKE_COMMAND} -E touch ${lingvaro_exercise_pictures_stamp}
+  DEPENDS ${lingvaro_make_exercise_pictures} ${CMAKE_CURRENT_SOURCE_DIR}/tools/exercise_pictures.py
+          ${CMAKE_CURRENT_SOURCE_DIR}/pictures/sources.txt ${lingvaro_own_pictures}
+  COMMENT "Drawing the pictures of the picture windows"
+  VERBATIM)
+add_custom_command(
+  OUTPUT ${lingvaro_bird_calls_stamp} ${LINGVARO_STAGED_CONTENT}/LJUD/BIRDS/GOK.WAV
+  COMMAND ${LINGVARO_BASH} ${lingvaro_make_bird_calls} ${LINGVARO_STAGED_CONTENT}
+  COMMAND ${CMAKE_COMMAND} -E touch ${lingvaro_bird_calls_stamp}
+  DEPENDS ${lingvaro_make_bird_calls}
+  COMMENT "Synthesising the bird calls"
+  VERBATIM)
+
 add_custom_target(lingvaro_generated_content ALL
-  DEPENDS ${lingvaro_pictures_stamp} ${lingvaro_sounds_stamp})
+  DEPENDS ${lingvaro_pictures_stamp} ${lingvaro_sounds_stamp}
+          ${lingvaro_exercise_pictures_stamp} ${lingvaro_bird_calls_stamp})

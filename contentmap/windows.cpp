@@ -1,5 +1,6 @@
 #include "contentmap/windows.h"
 
+#include "contentmap/pictures.h"
 #include "contentmap/translation.h"
 
 namespace lingvaro {
@@ -9,6 +10,9 @@ const std::vector<WindowDescriptor>& windowDescriptors()
     static const std::vector<WindowDescriptor> windows = {
         // Exercise windows
         {.className = "TSKRIV", .hasRulesButton = translation::hasRulesButton, .rulePage = translation::rulePage},
+        {.className = "TBilden", .exerciseFiles = pictures::namingFiles, .lineProblems = pictures::namingLineProblems},
+        {.className = "TBildvis", .exerciseFiles = pictures::vocabularyFiles,
+         .questionFiles = pictures::vocabularyQuestionFiles, .lineProblems = pictures::vocabularyLineProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

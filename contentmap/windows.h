@@ -25,6 +25,9 @@ struct WindowDescriptor {
     // Files an exercise of the window needs besides its data file (pictures,
     // sounds), by exercise number; null when none.
     std::vector<std::string> (*exerciseFiles)(int exerciseNo) = nullptr;
+    // Files one question needs (its own picture or sound), by exercise number and
+    // question number (from 1, as the file's questions are counted); null when none.
+    std::vector<std::string> (*questionFiles)(int exerciseNo, int questionNo) = nullptr;
     // Problems of one data line as the window reads it (fields cp1252, 1-based
     // in the vector from index 1), in Swedish; null when it reads any line.
     std::vector<std::string> (*lineProblems)(const std::vector<std::string>& fields, int exerciseNo) = nullptr;

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool
   poppler-utils imagemagick
   openclipart-svg librsvg2-bin
+  python3
   espeak-ng sox
   hunspell hunspell-es hunspell-sv
 )

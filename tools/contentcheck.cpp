@@ -112,6 +112,15 @@ void checkWindowsNeeds(const fs::path& base, QStringList& problems)
             for (const std::string& other : window.exerciseFiles(n))
                 need(fromCp1252(other), why);
         if (auto file = paths::find(base, relative)) {
+            if (window.questionFiles) {
+                int question = 0;
+                forEachLine(*file, [&](std::string_view line) {
+                    if (!line.empty() && line[0] != ';' && line[0] != '$')
+                        for (const std::string& other : window.questionFiles(n, ++question))
+                            need(fromCp1252(other), fromCp1252(name) + QStringLiteral(" fråga %1").arg(question));
+                    return true;
+                });
+            }
             for (const auto& own : ownRulePages(*file))
                 need(QStringLiteral("\\regler\\") + fromCp1252(own), fromCp1252(name));
             if (checkedLines.insert(upperCp1252(name)).second)

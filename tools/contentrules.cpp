@@ -18,7 +18,7 @@ namespace {
 // The windows whose fields the line rules know: a window that reads its lines
 // as the translation window does (prompt, answer, helps, "£" page, "&"
 // alternatives) is named here when it comes.
-bool readsLikeTranslation(const std::string& window) { return window == "TSKRIV"; }
+bool readsLikeTranslation(const std::string& window) { return window == "TSKRIV" || window == "TBilden"; }
 
 std::string firstWord(const char* text)
 {

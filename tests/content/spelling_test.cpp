@@ -41,6 +41,10 @@ struct WindowLanguages {
 
 const WindowLanguages windowLanguages[] = {
     {"TSKRIV", Lang::Source, Lang::Target, Lang::Either, Lang::Skip, Lang::Target},
+    // "nr 7 – armbågen" # el codo # &codo
+    {"TBilden", Lang::Swedish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
+    // three Spanish names (the third read as a help) and the Swedish word (also read as one)
+    {"TBildvis", Lang::Spanish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
 };
 // A window not in the table yet: its fields are only known to be words.
 const WindowLanguages unknownWindow = {"", Lang::Either, Lang::Either, Lang::Either, Lang::Skip, Lang::Either};

@@ -92,7 +92,7 @@ void MenusTest::everyLeafOpensItsWindowOnItsFile()
     for (const auto& [name, opener] : windowRegistry())
         registered.insert(name);
     QVERIFY(registered == availableWindows());
-    QCOMPARE(opened, 24); // 19 translation leaves, three pages, the map and the flag
+    QCOMPARE(opened, 40); // 19 translation leaves, 16 picture leaves, three pages, the map and the flag
 }
 
 void MenusTest::menusInWorksheetMode()
