@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool
   poppler-utils imagemagick
   espeak-ng sox
+  python3
   hunspell hunspell-es hunspell-sv
 )
 
