@@ -1,5 +1,7 @@
 #include "contentmap/windows.h"
 
+#include "contentmap/klockan.h"
+#include "contentmap/stegran.h"
 #include "contentmap/translation.h"
 
 namespace lingvaro {
@@ -9,6 +11,10 @@ const std::vector<WindowDescriptor>& windowDescriptors()
     static const std::vector<WindowDescriptor> windows = {
         // Exercise windows
         {.className = "TSKRIV", .hasRulesButton = translation::hasRulesButton, .rulePage = translation::rulePage},
+        {.className = "TKlockan", .hasRulesButton = klockan::hasRulesButton, .rulePage = klockan::rulePage,
+         .lineProblems = klockan::lineProblems, .fileProblems = klockan::fileProblems},
+        {.className = "TStegran", .hasRulesButton = stegran::hasRulesButton, .rulePage = stegran::rulePage,
+         .lineProblems = stegran::lineProblems, .fileProblems = stegran::fileProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},
