@@ -186,6 +186,12 @@ void KlockanTest::answersAreJudgedAgainstField1AndItsAlternatives()
     QVERIFY(!w.FrageLabel1->isVisible());
     QVERIFY(!w.FrageLabel2->isVisible());
     QCOMPARE(w.Shape1->findChildren<QLabel*>().at(1)->text(), QStringLiteral("¿Qué hora "));
+    // Keys the answer box passes on (Shift before a capital, a function key)
+    // end at the window; the capital itself is typed.
+    QTest::keyClick(w.Answer->Edit1, Qt::Key_Shift);
+    QTest::keyClick(w.Answer->Edit1, Qt::Key_F5);
+    QTest::keyClick(w.Answer->Edit1, 'S', Qt::ShiftModifier);
+    QCOMPARE(w.Answer->Edit1->text(), QStringLiteral("S"));
     int alternatives = 0;
     for (int i = 1; i <= 10; ++i) {
         // The clock shows the question's place in the file; field 2 says it in digits.
