@@ -327,48 +327,50 @@ void TStegran::nameEntered()
     if (name.isEmpty())
         return;
     e.PupilName = toCp1252(name);
-    if (nameAction_ == NameAction::Store)
-        storeLevel();
-    else
-        fetchLevel();
+    const Notice notice = nameAction_ == NameAction::Store ? storeLevel() : fetchLevel();
+    // The level shows and the next question is asked before the pupil reads what happened.
     NamnPanel->hide();
     hidePanel();
     showLevel();
     series().NyPost();
+    e.messages().show(notice.kind, notice.text);
 }
 
-void TStegran::storeLevel()
+namespace {
+
+TStegran::Notice info(const QString& text) { return {MessageSink::Kind::Information, text}; }
+TStegran::Notice warning(const QString& text) { return {MessageSink::Kind::Warning, text}; }
+TStegran::Notice error(const QString& text) { return {MessageSink::Kind::Error, text}; }
+
+QString shown(const std::filesystem::path& file) { return QString::fromStdString(file.native()); }
+
+} // namespace
+
+TStegran::Notice TStegran::storeLevel()
 {
     Engine& e = engine();
     LevelFile file(levelFilePath());
     const QString name = fromCp1252(e.PupilName);
-    const QString shown = paths::entryName(file.file());
     const LevelFile::Result result = file.store(e.PupilName, Ladder.level());
     switch (result.status) {
     case LevelFile::Status::Saved:
         if (result.level > Ladder.level())
-            e.inform(QStringLiteral("%1 har redan nivå %2 sparad. Den högre nivån står kvar.").arg(name).arg(result.level));
-        else
-            e.inform(QStringLiteral("Nivå %1 är sparad för %2.").arg(result.level).arg(name));
-        break;
+            return info(QStringLiteral("%1 har redan nivå %2 sparad. Den högre nivån står kvar.").arg(name).arg(result.level));
+        return info(QStringLiteral("Nivå %1 är sparad för %2.").arg(result.level).arg(name));
     case LevelFile::Status::NotNeeded:
-        e.inform(QStringLiteral("Nivå 1 sparas inte: alla börjar på nivå 1."));
-        break;
+        return info(QStringLiteral("Nivå 1 sparas inte: alla börjar på nivå 1."));
     case LevelFile::Status::Locked:
-        e.warn(QStringLiteral("Nivån kunde inte sparas: filen %1 används av en annan dator. Försök igen om en stund.")
-                   .arg(shown));
-        break;
+        return warning(QStringLiteral("Nivån kunde inte sparas: filen %1 används av en annan dator. Försök igen om en stund.")
+                           .arg(shown(file.file())));
     case LevelFile::Status::Unreadable:
-        e.fail(QStringLiteral("Filen %1 finns men kan inte läsas, så nivån sparas inte. Be läraren se efter filen.")
-                   .arg(QString::fromStdString(file.file().native())));
-        break;
+        return error(QStringLiteral("Filen %1 finns men kan inte läsas, så nivån sparas inte. Be läraren se efter filen.")
+                         .arg(shown(file.file())));
     default:
-        e.fail(QStringLiteral("Nivån kunde inte sparas i filen %1.").arg(QString::fromStdString(file.file().native())));
-        break;
+        return error(QStringLiteral("Nivån kunde inte sparas i filen %1.").arg(shown(file.file())));
     }
 }
 
-void TStegran::fetchLevel()
+TStegran::Notice TStegran::fetchLevel()
 {
     Engine& e = engine();
     LevelFile file(levelFilePath());
@@ -379,16 +381,13 @@ void TStegran::fetchLevel()
         if (result.level >= 1) {
             // A level above this file's top (the file has changed since) is its top.
             Ladder.setLevel(result.level);
-            e.inform(QStringLiteral("Välkommen tillbaka, %1! Du fortsätter på nivå %2.").arg(name).arg(Ladder.level()));
-            break;
+            return info(QStringLiteral("Välkommen tillbaka, %1! Du fortsätter på nivå %2.").arg(name).arg(Ladder.level()));
         }
         [[fallthrough]];
     case LevelFile::Status::NotStored:
-        e.inform(QStringLiteral("Det finns ingen sparad nivå för %1.").arg(name));
-        break;
+        return info(QStringLiteral("Det finns ingen sparad nivå för %1.").arg(name));
     default:
-        e.fail(QStringLiteral("Filen %1 finns men kan inte läsas.").arg(QString::fromStdString(file.file().native())));
-        break;
+        return error(QStringLiteral("Filen %1 finns men kan inte läsas.").arg(shown(file.file())));
     }
 }
 

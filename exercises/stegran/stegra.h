@@ -5,6 +5,7 @@
 // pupil's name ("&Fija el nivel") and fetched again later ("&Abre el nivel").
 // There is no series of a fixed length, no star column and no praise.
 
+#include "engine/ports.h"
 #include "exercises/common/exercisewindow.h"
 #include "exercises/stegran/levels.h"
 
@@ -78,6 +79,12 @@ public:
     void nameEntered();
     void nameCancelled();
 
+    // What the pupil is told after a store or fetch.
+    struct Notice {
+        MessageSink::Kind kind;
+        QString text;
+    };
+
 protected:
     void Inled() override;
     void showQuestion() override;
@@ -92,8 +99,8 @@ protected:
 private:
     enum class NameAction { Store, Fetch };
     void askName(NameAction action);
-    void storeLevel();
-    void fetchLevel();
+    Notice storeLevel();
+    Notice fetchLevel();
     void showLevel();
     // The level file of this exercise in the diagnosis folder; empty when it keeps none.
     std::filesystem::path levelFilePath();
