@@ -102,7 +102,9 @@ void TKlockan::Inled()
     const int lampTop = Shape1->geometry().bottom() + px(20);
     Answer->lampknapp->move(L, lampTop);
     Answer->LampShape->move(L, lampTop);
-    Answer->Helpknapp1->setGeometry(L + lamp.width() + L, lampTop, Answer->Helpknapp1->width(), lamp.height());
+    // Without the lamp (a diagnosis) the help button takes its place.
+    const int helpLeft = inDiagnosis(e.WorkMode) ? L : L + lamp.width() + L;
+    Answer->Helpknapp1->setGeometry(helpLeft, lampTop, Answer->Helpknapp1->width(), lamp.height());
     Answer->HelpKnapp2->setGeometry(Answer->Helpknapp1->geometry());
     regelknapp->setGeometry(L + lamp.width() + px(10), lampTop, regelknapp->width(), lamp.height());
     Answer->Label6->setGeometry(L, lampTop + lamp.height() + px(10), column, 3 * px(24));

@@ -299,7 +299,7 @@ void KlockanTest::item15IsTestedAndPractisedInTheClock()
         f.engine.DiagnosisRecord.DiagnosisStatus[15] = uint8_t(status);
         Tdiaprot protocol(f.app);
         protocol.show();
-        bool seen = false, lamp = true, rules = true, help = !practice, counters = false;
+        bool seen = false, lamp = true, rules = true, help = !practice, counters = false, helpAtLeft = false;
         f.platform.modalAnswers.push_back([&](QDialog& d) {
             auto& w = dynamic_cast<TKlockan&>(d);
             seen = true;
@@ -307,6 +307,7 @@ void KlockanTest::item15IsTestedAndPractisedInTheClock()
             rules = w.regelknapp->isVisible();
             help = w.Answer->Helpknapp1->isVisible();
             counters = w.DiagPanel1->isVisible() && w.DiagPanel1->x() > w.PaintBox1->geometry().right();
+            helpAtLeft = w.Answer->Helpknapp1->x() == w.Shape1->x();
             for (int i = 1; i <= 20 && w.isVisible(); ++i) {
                 type(w, i <= 13 ? field(w, 1) : QStringLiteral("fel"));
                 waitOut(w);
@@ -322,6 +323,7 @@ void KlockanTest::item15IsTestedAndPractisedInTheClock()
         QVERIFY(!rules);
         QCOMPARE(help, practice);
         QVERIFY(counters); // right of the clock
+        QVERIFY(helpAtLeft); // where the lamp switch would stand
         if (practice) {
             QCOMPARE(f.protocol.passed.size(), 0u); // the real protocol took the report
             QCOMPARE(int(f.engine.DiagnosisRecord.DiagnosisStatus[15]), 2); // passed: test again
