@@ -76,7 +76,6 @@ ClockPoint numeralTopLeft(int n, const ClockPoint& anchor, double textWidth, dou
 
 ClockFace::ClockFace(QWidget* parent) : QWidget(parent)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Klockan"));
 }
 
@@ -93,7 +92,8 @@ void ClockFace::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(rect(), QColor(0, 255, 255)); // aqua
+    // The dial is the rectangle from (2, 2); the two pixels before it are the window's.
+    p.fillRect(QRect(2, 2, g.width - 2, g.height - 2), QColor(0, 255, 255)); // aqua
 
     // Lines one pixel wide at small sizes and a little heavier on large clocks.
     const double line = std::max(1.0, std::round(g.height / 300.0));

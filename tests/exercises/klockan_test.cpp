@@ -169,7 +169,7 @@ void KlockanTest::handsArePaintedInTheirColours()
         QVERIFY2(shaded > height / 4, qPrintable(QString::number(shaded)));
         for (int y = 2; y < g.height; ++y)
             QVERIFY2(image.pixelColor(2, y) == QColor(0, 0, 0), qPrintable(QStringLiteral("%1 %2 %3").arg(height).arg(y).arg(image.pixelColor(2, y).name())));
-        QCOMPARE(image.pixelColor(1, g.height / 2), QColor(0, 255, 255));
+        QVERIFY(image.pixelColor(1, g.height / 2) != QColor(0, 255, 255)); // outside the frame: the window
         QCOMPARE(image.pixelColor(3 + int(std::round(g.height / 300.0)), g.height / 2), QColor(0, 255, 255));
     }
 }
