@@ -119,10 +119,12 @@ std::vector<std::string> lineProblems(const std::vector<std::string>& fields, in
         const std::string text = lower(fields[i]);
         if (!text.starts_with("es ") && !text.starts_with("son "))
             continue;
-        if (hasWord(text, "son las una") || hasWord(text, "es las"))
-            problems.push_back("\"" + shownText(fields[i]) + "\": klockan ett är singular, es la una");
-        else if (hasWord(text, "es la") && !hasWord(text, "es la una"))
-            problems.push_back("\"" + shownText(fields[i]) + "\": bara klockan ett är singular, annars son las");
+        const char* rule = hasWord(text, "son las una") || hasWord(text, "es las") ? "klockan ett är singular, es la una"
+                           : hasWord(text, "es la") && !hasWord(text, "es la una")
+                               ? "bara klockan ett är singular, annars son las"
+                               : nullptr;
+        if (rule)
+            problems.push_back(std::string(1, '"').append(shownText(fields[i])).append("\": ").append(rule));
     }
     return problems;
 }

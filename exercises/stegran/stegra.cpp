@@ -71,7 +71,6 @@ void LevelBox::paintEvent(QPaintEvent*)
     const QFont number = ui::programFontPt(pointSize());
     p.setFont(number);
     p.setPen(colour::White);
-    const QFontMetrics nm(number);
     const QRect inner(8, captionHeight, width() - 16, height() - captionHeight - 4);
     p.drawText(inner, Qt::AlignHCenter | Qt::AlignBottom, QString::number(level_));
 }
