@@ -256,9 +256,13 @@ void KlockanTest::aCorrectionPassShowsTheStoredTimes()
 
 void KlockanTest::layoutAtTwoScreenSizesAndTheRulesPage()
 {
-    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+    // Two screens, and the larger one with the program scaled up by half.
+    for (const auto& [screen, scale] : {std::pair(QSize(1024, 768), 100), std::pair(QSize(1920, 1080), 100),
+                                        std::pair(QSize(1920, 1080), 150)}) {
         WindowFixture f;
         f.platform.screen = screen;
+        f.engine.ScaleFactor = uint16_t(scale);
+        f.engine.LetterWidth = uint16_t(8 * scale / 100);
         copyStaged(f, "Spa54400.DAT");
         f.cd.write("regler/R54400.htm", "<html><body><p>Klockan</p></body></html>");
         f.open("Spa54400.DAT");
