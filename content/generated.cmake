@@ -1,8 +1,11 @@
-# Pictures and sounds that this project makes itself, written at build time into
-# the staged installation (${LINGVARO_STAGED_CONTENT}) beside the copied content:
+# Pictures, sounds and data files that this project makes itself, written at
+# build time into the staged installation (${LINGVARO_STAGED_CONTENT}) beside the
+# copied content:
 #   BILD/  the numbered scenes, the main window's three picture sizes, the about
 #          window's picture, and the map and flag (from Debian's openclipart-svg)
 #   LJUD/  the spoken questions of the listening exercises and the flag window's tune
+#   DATA/  the clock times (Spa54400, SpOvn115, SpDi15 stored scrambled) and the
+#          level exercise's numbers (Spa54300), whose Spanish is regular
 # Each script runs again only when it changes (the sounds also when a data file
 # changes), or when one of its marker outputs has gone missing. Without
 # ImageMagick, espeak-ng or sox the scripts only warn.
@@ -68,6 +71,29 @@ add_custom_command(
   DEPENDS ${lingvaro_make_bird_calls}
   COMMENT "Synthesising the bird calls"
   VERBATIM)
+find_program(LINGVARO_PYTHON python3 REQUIRED)
+set(lingvaro_make_times ${CMAKE_CURRENT_SOURCE_DIR}/tools/make-times-and-numbers.py)
+set(lingvaro_generated_plain ${CMAKE_CURRENT_BINARY_DIR}/generated-plain)
+set(lingvaro_generated_data
+  ${LINGVARO_STAGED_CONTENT}/DATA/Spa54400.DAT ${LINGVARO_STAGED_CONTENT}/DATA/SpOvn115.DAT
+  ${LINGVARO_STAGED_CONTENT}/DATA/Spa54300.DAT)
+add_custom_command(
+  OUTPUT ${lingvaro_generated_data} ${lingvaro_generated_plain}/SpDi15.DAT
+  COMMAND ${LINGVARO_PYTHON} ${lingvaro_make_times} ${LINGVARO_STAGED_CONTENT}/DATA ${lingvaro_generated_plain}
+  DEPENDS ${lingvaro_make_times}
+  COMMENT "Writing the clock times and the numbers of the level exercise"
+  VERBATIM)
+add_custom_command(
+  OUTPUT ${LINGVARO_STAGED_CONTENT}/DATA/SpDi15.DAT
+  COMMAND sh -c "\"$1\" scramble < \"$2\" > \"$3\"" scramble $<TARGET_FILE:lingvaro-tool>
+          ${lingvaro_generated_plain}/SpDi15.DAT ${LINGVARO_STAGED_CONTENT}/DATA/SpDi15.DAT
+  DEPENDS ${lingvaro_generated_plain}/SpDi15.DAT lingvaro-tool
+  VERBATIM)
+# The data files are content like the copied ones: what depends on the staged
+# installation's files gets them too.
+add_custom_target(lingvaro_generated_data ALL
+  DEPENDS ${lingvaro_generated_data} ${LINGVARO_STAGED_CONTENT}/DATA/SpDi15.DAT)
+add_dependencies(lingvaro_content lingvaro_generated_data)
 
 add_custom_target(lingvaro_generated_content ALL
   DEPENDS ${lingvaro_pictures_stamp} ${lingvaro_sounds_stamp}

@@ -1,6 +1,8 @@
 #include "contentmap/windows.h"
 
 #include "contentmap/pictures.h"
+#include "contentmap/klockan.h"
+#include "contentmap/stegran.h"
 #include "contentmap/translation.h"
 
 namespace lingvaro {
@@ -13,6 +15,10 @@ const std::vector<WindowDescriptor>& windowDescriptors()
         {.className = "TBilden", .exerciseFiles = pictures::namingFiles, .lineProblems = pictures::namingLineProblems},
         {.className = "TBildvis", .exerciseFiles = pictures::vocabularyFiles,
          .questionFiles = pictures::vocabularyQuestionFiles, .lineProblems = pictures::vocabularyLineProblems},
+        {.className = "TKlockan", .hasRulesButton = klockan::hasRulesButton, .rulePage = klockan::rulePage,
+         .lineProblems = klockan::lineProblems, .fileProblems = klockan::fileProblems},
+        {.className = "TStegran", .hasRulesButton = stegran::hasRulesButton, .rulePage = stegran::rulePage,
+         .lineProblems = stegran::lineProblems, .fileProblems = stegran::fileProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

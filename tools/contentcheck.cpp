@@ -73,10 +73,11 @@ std::vector<std::string> ownRulePages(const fs::path& file)
 // The problems a window finds in the lines of one of its data files.
 void checkLines(const fs::path& file, const WindowDescriptor& window, const std::string& name, QStringList& problems)
 {
-    if (!window.lineProblems)
+    if (!window.lineProblems && !window.fileProblems)
         return;
     const int exerciseNo = Engine::GeProgramtal(name);
     int lineNo = 0;
+    std::vector<std::vector<std::string>> lines;
     forEachLine(file, [&](std::string_view line) {
         ++lineNo;
         if (line.empty() || line[0] == ';' || line[0] == '$')
@@ -86,10 +87,15 @@ void checkLines(const fs::path& file, const WindowDescriptor& window, const std:
         std::vector<std::string> fields(FieldCount + 1);
         for (int f = 1; f <= FieldCount; ++f)
             fields[std::size_t(f)] = e.AnswerFields[f];
-        for (const std::string& problem : window.lineProblems(fields, exerciseNo))
-            problems << QString("%1 rad %2: %3").arg(fromCp1252(name)).arg(lineNo).arg(QString::fromUtf8(problem));
+        if (window.lineProblems)
+            for (const std::string& problem : window.lineProblems(fields, exerciseNo))
+                problems << QString("%1 rad %2: %3").arg(fromCp1252(name)).arg(lineNo).arg(QString::fromUtf8(problem));
+        lines.push_back(std::move(fields));
         return true;
     });
+    if (window.fileProblems)
+        for (const std::string& problem : window.fileProblems(lines, exerciseNo))
+            problems << QString("%1: %2").arg(fromCp1252(name), QString::fromUtf8(problem));
 }
 
 // What the windows the program has need from the installation: each leaf's

@@ -569,8 +569,11 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* event)
         Worksheet->chooseCount(key == Qt::Key_Up ? +1 : -1);
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QPushButton*>(focusWidget())) {
         static_cast<QPushButton*>(focusWidget())->click();
-    } else if (QWidget* box = answerFocus(); box && series_.asking() && box->isVisible() && box->isEnabled()) {
-        // Typing after a click elsewhere goes where it was meant to go.
+    } else if (QWidget* box = answerFocus(); box && series_.asking() && box->isVisible() && box->isEnabled()
+                                              && focusWidget() != box) {
+        // Typing after a click elsewhere goes where it was meant to go. A key the
+        // box itself passed on (Shift, a function key) is not sent back to it:
+        // it would come straight back here, without end.
         box->setFocus();
         QApplication::sendEvent(box, event);
         return;

@@ -87,10 +87,12 @@ public:
     QStringList HelpTexts;
 
     // --- handlers, public so tests drive them as the keys and buttons do -------
-    void Button1Click(); // "Corrige las &faltas"
+    // A window whose panel offers other things in the first and last places
+    // (the level exercise's "&Fija el nivel", "&Abre el nivel") overrides these two.
+    virtual void Button1Click(); // "Corrige las &faltas"
     void Button2Click(); // "&Continúa"
     void Button3Click(); // "&Interrumpe"
-    void BitBtn1Click(); // "&Ajustes"
+    virtual void BitBtn1Click(); // "&Ajustes"
     void regelknappClick();
     void ClosePanel2KnappClick();
     void WaitTimerTick();

@@ -69,6 +69,21 @@ struct ExerciseRules {
     // going on with the pass.
     bool continueEndsCorrection = false;
 
+    // A series without a fixed length (the level exercise): answers never end
+    // it, so there is no end of series, praise or correction pass; the window
+    // decides what an answer means beyond being right or wrong.
+    bool endless = false;
+
+    // How long an answer shows, in ticks of 100 ms: after a wrong answer (0: the
+    // pupil's setting, AnswerShowSeconds) and after a right one inside the series
+    // (0: the next question comes at once).
+    int wrongWaitTicks = 0;
+    int rightWaitTicks = 0;
+
+    // Esc while an answer shows pauses the series as well; "&Continúa" then goes
+    // on with the next question, as the shown one has had its answer.
+    bool pausesWhileWaiting = false;
+
     // What the window has.
     bool starColumn = true;
     bool rewardPicture = true;

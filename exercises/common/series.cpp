@@ -73,6 +73,7 @@ void ExerciseSeries::NyPost()
 {
     view_.setWaitTicking(false);
     e_.TickCount = 0;
+    pausedAfterAnswer_ = false;
     source_->fetch(e_, e_.CorrectionPass);
     e_.str_postarray(e_.CurrentLine);
     helpUsed_ = lampOn_ && rules_.lampCounts.has(mode()) ? 1 : 0;
@@ -123,26 +124,32 @@ void ExerciseSeries::judged(bool right)
         view_.starStep(!right);
     view_.diagnosisChanged(); // before the position moves: "3/20" while the third answer shows
     ++e_.SeriesPos;
-    if (e_.SeriesPos <= e_.QuestionTotal) {
-        if (right) {
+    if (rules_.endless || e_.SeriesPos <= e_.QuestionTotal) {
+        if (right && rules_.rightWaitTicks <= 0)
             NyPost();
-        } else {
-            state_ = State::ShowingAnswer;
-            view_.setWaitTicking(true);
-        }
+        else
+            startWait(State::ShowingAnswer, right);
     } else if (right) {
         Avslutning();
     } else {
-        state_ = State::FinalWait;
-        view_.setWaitTicking(true);
+        startWait(State::FinalWait, right);
     }
+}
+
+void ExerciseSeries::startWait(State wait, bool right)
+{
+    state_ = wait;
+    waitTicks_ = right                      ? rules_.rightWaitTicks
+                 : rules_.wrongWaitTicks > 0 ? rules_.wrongWaitTicks
+                                             : e_.AnswerShowSeconds * 10;
+    view_.setWaitTicking(true);
 }
 
 void ExerciseSeries::tick()
 {
     if (!waiting())
         return;
-    if (++e_.TickCount < e_.AnswerShowSeconds * 10)
+    if (++e_.TickCount < waitTicks_)
         return;
     if (state_ == State::ShowingAnswer) {
         NyPost();
@@ -165,6 +172,14 @@ bool ExerciseSeries::correctionOffered() const
 
 bool ExerciseSeries::pause()
 {
+    if (state_ == State::ShowingAnswer && rules_.pausesWhileWaiting) {
+        // The wait stops; the answer stays on screen behind the panel.
+        view_.setWaitTicking(false);
+        state_ = State::Paused;
+        pausedAfterAnswer_ = true;
+        view_.showPanel(correctionOffered());
+        return true;
+    }
     if (state_ != State::Asking)
         return false;
     if (mode() == WorkMode::Test && rules_.testEscape == ExerciseRules::TestEscape::EndsTest) {
@@ -195,6 +210,11 @@ void ExerciseSeries::continueSeries()
 
 void ExerciseSeries::resume()
 {
+    if (pausedAfterAnswer_) {
+        view_.hidePanel();
+        NyPost();
+        return;
+    }
     // The paused question again, with the counts it had: a pupil who pauses in a
     // test is scored on the whole series.
     state_ = State::Asking;

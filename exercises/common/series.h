@@ -111,13 +111,15 @@ public:
     void cutWait();
     bool waiting() const { return state_ == State::ShowingAnswer || state_ == State::FinalWait; }
 
-    // Esc or a right click while a question is asked: the series pauses, or in a
-    // test ends as the rules say. False when there was nothing to pause.
+    // Esc or a right click while a question is asked (or, where the rules say
+    // so, while an answer shows): the series pauses, or in a test ends as the
+    // rules say. False when there was nothing to pause.
     bool pause();
     // A test ends now and reports the right answers so far.
     void endTest();
     // "&Continúa": a paused series goes on with the same question and the same
-    // counts; after the last answer a new series starts.
+    // counts (with the next one, when it was paused after its answer); after the
+    // last answer a new series starts.
     void continueSeries();
     // "Corrige las &faltas": a series of the file's stored wrong answers.
     void correctionPass();
@@ -133,6 +135,7 @@ public:
 private:
     void startNewSeries();
     void resume();
+    void startWait(State wait, bool right);
     void Avslutning();
     void passPractice();
     void report();
@@ -146,6 +149,8 @@ private:
     DiagnosisHost* host_;
     std::unique_ptr<QuestionSource> source_;
     State state_ = State::Idle;
+    int waitTicks_ = 0;             // ticks the answer display or the final wait lasts
+    bool pausedAfterAnswer_ = false; // paused while an answer showed: the next question is due
     int helpUsed_ = 0;
     bool lampOn_ = false;
 };

@@ -45,6 +45,10 @@ const WindowLanguages windowLanguages[] = {
     {"TBilden", Lang::Swedish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
     // three Spanish names (the third read as a help) and the Swedish word (also read as one)
     {"TBildvis", Lang::Spanish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
+    // The clock: field 1 is the Spanish answer, field 2 the time in digits.
+    {"TKlockan", Lang::Spanish, Lang::Skip, Lang::Either, Lang::Skip, Lang::Spanish},
+    // The levels: field 1 is the level and the number in digits, field 2 its Spanish words.
+    {"TStegran", Lang::Skip, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
 };
 // A window not in the table yet: its fields are only known to be words.
 const WindowLanguages unknownWindow = {"", Lang::Either, Lang::Either, Lang::Either, Lang::Skip, Lang::Either};

@@ -92,7 +92,8 @@ void MenusTest::everyLeafOpensItsWindowOnItsFile()
     for (const auto& [name, opener] : windowRegistry())
         registered.insert(name);
     QVERIFY(registered == availableWindows());
-    QCOMPARE(opened, 40); // 19 translation leaves, 16 picture leaves, three pages, the map and the flag
+    // At least the translation, picture, clock and level leaves, three pages, the map and the flag.
+    QVERIFY(opened >= 42);
 }
 
 void MenusTest::menusInWorksheetMode()

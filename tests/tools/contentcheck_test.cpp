@@ -4,6 +4,7 @@
 #include "tests/engine/testsupport.h"
 #include "tools/contentcheck.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace lingvaro;
@@ -52,6 +53,58 @@ TEST(ContentCheck, KnowsWhatTheWindowsNeed)
     EXPECT_TRUE(problems.contains("DATA/SpDi01.DAT saknas (diagnos 1)"));
     EXPECT_TRUE(problems.contains("data/Spa54700.Htm saknas (Räkneord / Trick 1)"));
     EXPECT_FALSE(problems.contains("DATA/Spa52300.DAT saknas (Substantiv / Plural)"));
+}
+
+// The clock's lines stand for their times by their place; the level file's
+// lines start with their level, and the levels must make a ladder.
+TEST(ContentCheck, KnowsTheClockAndTheLevels)
+{
+    ScratchDir dir;
+    std::vector<std::string> clock = {"$Klockan"};
+    for (int t = 1; t <= 143; ++t) {
+        const int s = t - 1, hour = s / 12 == 0 ? 12 : s / 12, minute = s % 12 * 5;
+        std::string time = std::to_string(hour) + ":" + (minute < 10 ? "0" : "") + std::to_string(minute);
+        static const char* const words[] = {"", "una", "dos", "tres", "cuatro", "cinco", "seis",
+                                            "siete", "ocho", "nueve", "diez", "once", "doce"};
+        std::string answer = hour == 1 ? "Es la una." : "Son las " + std::string(words[hour]) + ".";
+        if (t == 3)
+            time = "12:15"; // out of its place
+        if (t == 14)
+            answer = "Son las una y cinco.";
+        if (t == 15)
+            answer = "Es las una y diez.#1:10#&Es la dos y diez.";
+        if (t == 30)
+            answer = "Son las cinco y cinco."; // 2:25 is neither two nor three
+        clock.push_back(answer.find('#') != std::string::npos ? answer : answer + "#" + time);
+    }
+    clock.push_back("Son las doce menos cinco.#11.55");
+    dir.write("DATA/Spa54400.DAT", crlf(clock));
+
+    std::vector<std::string> levels = {"$Nivåer", "1 uno#one", "2 dos#two", "4 cuatro#four", "x#y", "3#",
+                                       "22 veintidós#x", "5 cinco# "};
+    for (int i = 0; i < 121; ++i)
+        levels.push_back("2 q" + std::to_string(i) + "#a");
+    dir.write("DATA/Spa54300.DAT", crlf(levels));
+    const QStringList problems = checkInstallation(dir.path()).filter(QRegularExpression("^Spa54[34]00"));
+    const QStringList expected = {
+        "Spa54300.DAT rad 5: raden börjar inte med en nivå 1–20 och sedan frågan (t.ex. \"5 200#doscientos\")",
+        "Spa54300.DAT rad 6: frågan saknas efter nivån",
+        "Spa54300.DAT rad 6: svaret (fält 2) saknas, så frågan ställs aldrig",
+        "Spa54300.DAT rad 7: raden börjar inte med en nivå 1–20 och sedan frågan (t.ex. \"5 200#doscientos\")",
+        "Spa54300.DAT rad 8: svaret (fält 2) saknas, så frågan ställs aldrig",
+        "Spa54300.DAT: nivå 3 saknas, så nivå 4 nås aldrig",
+        "Spa54300.DAT: nivå 2 har 122 frågor; bara de 120 första ställs",
+        "Spa54400.DAT rad 15: \"Son las una y cinco.\": klockan ett är singular, es la una",
+        "Spa54400.DAT rad 16: \"Es las una y diez.\": klockan ett är singular, es la una",
+        "Spa54400.DAT rad 16: \"Es la dos y diez.\": bara klockan ett är singular, annars son las",
+        "Spa54400.DAT rad 31: svaret nämner inte timmen 2 eller 3",
+        "Spa54400.DAT rad 145: fält 2 ska vara klockslaget i siffror, som 2:15",
+    };
+    EXPECT_EQ(problems.size(), expected.size() + 2) << problems.join('\n').toStdString();
+    for (const QString& p : expected)
+        EXPECT_TRUE(problems.contains(p)) << p.toStdString() << "\n" << problems.join('\n').toStdString();
+    EXPECT_TRUE(problems.contains("Spa54400.DAT: fråga 3 ska vara klockan 12:10, inte 12:15 (radens plats är den tid klockan visar)"));
+    EXPECT_TRUE(problems.contains("Spa54400.DAT: fråga 144 ska vara klockan 11:55, inte 11.55 (radens plats är den tid klockan visar)"));
 }
 
 TEST(ContentCheck, PlainText)

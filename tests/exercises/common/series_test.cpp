@@ -223,6 +223,64 @@ TEST(Series, APauseKeepsTheQuestionAndTheCountsAndNeverLosesTheLastQuestion)
     EXPECT_FALSE(series.pause());
 }
 
+// A series without a fixed length, with waits of its own after right and wrong
+// answers and a pause while an answer shows (the level exercise's rules).
+TEST(Series, AnEndlessSeriesWaitsAsItsRulesSayAndPausesAfterAnAnswer)
+{
+    Series s;
+    s.rules.endless = true;
+    s.rules.rightWaitTicks = 3;
+    s.rules.wrongWaitTicks = 30;
+    s.rules.pausesWhileWaiting = true;
+    s.rules.starColumn = false;
+    s.e.AnswerShowSeconds = 7; // the pupil's setting is not the window's wait
+    auto& series = s.begin();
+    EXPECT_EQ(s.window.starBoxes, -1);
+    for (int i = 1; i <= 14; ++i) { // past a practice series' ten, never an end
+        const std::size_t before = s.window.asked.size();
+        const bool right = i % 4 != 0;
+        series.judge("a", right ? "a" : "b");
+        ASSERT_EQ(series.state(), ExerciseSeries::State::ShowingAnswer) << i;
+        const int ticks = right ? 3 : 30;
+        for (int t = 1; t < ticks; ++t)
+            series.tick();
+        EXPECT_EQ(s.window.asked.size(), before) << i;
+        series.tick();
+        EXPECT_EQ(s.window.asked.size(), before + 1) << i;
+    }
+    EXPECT_EQ(series.state(), ExerciseSeries::State::Asking);
+    EXPECT_FALSE(s.window.endShown);
+    EXPECT_FALSE(s.window.panel);
+    EXPECT_EQ(s.e.AnswerShowSeconds, 7);
+
+    // Esc while the answer shows: the wait stops and the panel comes; "&Continúa"
+    // then asks the next question, not the answered one again.
+    series.judge("a", "b");
+    const std::size_t asked = s.window.asked.size();
+    ASSERT_TRUE(series.pause());
+    EXPECT_TRUE(s.window.panel);
+    EXPECT_FALSE(s.window.ticking);
+    series.tick();
+    EXPECT_EQ(s.window.asked.size(), asked);
+    series.continueSeries();
+    EXPECT_EQ(s.window.asked.size(), asked + 1);
+    EXPECT_FALSE(s.window.panel);
+    EXPECT_EQ(series.state(), ExerciseSeries::State::Asking);
+    // A pause on a question still asked resumes that question.
+    series.pause();
+    series.continueSeries();
+    EXPECT_EQ(s.window.asked.size(), asked + 1);
+
+    // Without the rules' leave, the answer display is not paused, and a right
+    // answer is followed by the next question at once (every other window).
+    Series plain;
+    auto& other = plain.begin();
+    other.judge("a", "a");
+    EXPECT_EQ(other.state(), ExerciseSeries::State::Asking);
+    other.judge("a", "b");
+    EXPECT_FALSE(other.pause());
+}
+
 TEST(Series, PraiseNeedsEightOfTenAndAnAcceptedFile)
 {
     for (int wrong : {2, 3}) {
