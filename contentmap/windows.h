@@ -28,6 +28,10 @@ struct WindowDescriptor {
     // Problems of one data line as the window reads it (fields cp1252, 1-based
     // in the vector from index 1), in Swedish; null when it reads any line.
     std::vector<std::string> (*lineProblems)(const std::vector<std::string>& fields, int exerciseNo) = nullptr;
+    // Problems of a data file as a whole (every question line's fields, as
+    // above), for rules no single line shows; null when it has none.
+    std::vector<std::string> (*fileProblems)(const std::vector<std::vector<std::string>>& lines,
+                                             int exerciseNo) = nullptr;
 
     bool rulesButton(int exerciseNo) const { return hasRulesButton && hasRulesButton(exerciseNo); }
     std::string pageOf(int exerciseNo) const { return rulePage ? rulePage(exerciseNo) : std::string(); }

@@ -70,13 +70,15 @@ std::vector<std::string> ownRulePages(const fs::path& file)
     return pages;
 }
 
-// The problems a window finds in the lines of one of its data files.
+// The problems a window finds in the lines of one of its data files, and in
+// the file as a whole.
 void checkLines(const fs::path& file, const WindowDescriptor& window, const std::string& name, QStringList& problems)
 {
-    if (!window.lineProblems)
+    if (!window.lineProblems && !window.fileProblems)
         return;
     const int exerciseNo = Engine::GeProgramtal(name);
     int lineNo = 0;
+    std::vector<std::vector<std::string>> all;
     forEachLine(file, [&](std::string_view line) {
         ++lineNo;
         if (line.empty() || line[0] == ';' || line[0] == '$')
@@ -86,10 +88,15 @@ void checkLines(const fs::path& file, const WindowDescriptor& window, const std:
         std::vector<std::string> fields(FieldCount + 1);
         for (int f = 1; f <= FieldCount; ++f)
             fields[std::size_t(f)] = e.AnswerFields[f];
-        for (const std::string& problem : window.lineProblems(fields, exerciseNo))
-            problems << QString("%1 rad %2: %3").arg(fromCp1252(name)).arg(lineNo).arg(QString::fromUtf8(problem));
+        if (window.lineProblems)
+            for (const std::string& problem : window.lineProblems(fields, exerciseNo))
+                problems << QString("%1 rad %2: %3").arg(fromCp1252(name)).arg(lineNo).arg(QString::fromUtf8(problem));
+        all.push_back(std::move(fields));
         return true;
     });
+    if (window.fileProblems)
+        for (const std::string& problem : window.fileProblems(all, exerciseNo))
+            problems << QString("%1: %2").arg(fromCp1252(name), QString::fromUtf8(problem));
 }
 
 // What the windows the program has need from the installation: each leaf's
