@@ -1,5 +1,7 @@
 #include "contentmap/windows.h"
 
+#include "contentmap/clickchoice.h"
+#include "contentmap/multiplechoice.h"
 #include "contentmap/translation.h"
 
 namespace lingvaro {
@@ -9,6 +11,10 @@ const std::vector<WindowDescriptor>& windowDescriptors()
     static const std::vector<WindowDescriptor> windows = {
         // Exercise windows
         {.className = "TSKRIV", .hasRulesButton = translation::hasRulesButton, .rulePage = translation::rulePage},
+        {.className = "TFLERBAR", .hasRulesButton = multiplechoice::hasRulesButton, .rulePage = multiplechoice::rulePage,
+         .lineProblems = multiplechoice::lineProblems, .fileProblems = multiplechoice::fileProblems},
+        {.className = "TPassAkt", .hasRulesButton = clickchoice::hasRulesButton, .rulePage = clickchoice::rulePage,
+         .lineProblems = clickchoice::lineProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},
