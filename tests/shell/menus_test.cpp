@@ -92,7 +92,7 @@ void MenusTest::everyLeafOpensItsWindowOnItsFile()
     for (const auto& [name, opener] : windowRegistry())
         registered.insert(name);
     QVERIFY(registered == availableWindows());
-    QCOMPARE(opened, 24); // 19 translation leaves, three pages, the map and the flag
+    QCOMPARE(opened, 45); // 19 translation, 18 multiple-choice and 3 click-choice leaves, three pages, the map and the flag
 }
 
 void MenusTest::menusInWorksheetMode()
