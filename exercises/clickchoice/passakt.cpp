@@ -74,6 +74,21 @@ TPassAkt::TPassAkt(AppContext& app) : ExerciseWindow(app, "TPassAkt", rules())
     begin();
 }
 
+int TPassAkt::rightEdge() const
+{
+    // Left of the star column, and in the diagnosis modes left of the counters
+    // that stand there instead.
+    const int right = questionRight();
+    return showsDiagnosisCounters(engine_.WorkMode) ? std::min(right, DiagPanel1->x() - engine_.LetterWidth) : right;
+}
+
+void TPassAkt::keepInstructionClear()
+{
+    // A long instruction goes under the diagnosis caption beside the heading, not behind it.
+    if (showsDiagnosisCounters(engine_.WorkMode) && InstruktionsLabel->geometry().intersects(DiagPanel2->geometry()))
+        InstruktionsLabel->move(InstruktionsLabel->x(), DiagPanel2->geometry().bottom() + px(4));
+}
+
 void TPassAkt::Inled()
 {
     ExerciseWindow::Inled();
@@ -81,6 +96,7 @@ void TPassAkt::Inled()
     if (e.HeaderInstruction.empty())
         InstruktionsLabel->setText(QStringLiteral("Elige con el ratón."));
     InstruktionsLabel->adjustSize();
+    keepInstructionClear();
     regelknapp->move(px(30), Panel1->y() - regelknapp->height() * 5 / 4);
     // The reward picture from just under the heading to just over the button panel.
     const int top = Heading->geometry().bottom() + 5;
@@ -97,7 +113,7 @@ void TPassAkt::showQuestionText(const std::string& text)
     }
     const QFont f = Label4->font();
     const int left = px(30);
-    e.dela_mening(left, questionRight(), text, 2, FontSpec{f.family(), 12, f.bold(), f.pixelSize()});
+    e.dela_mening(left, rightEdge(), text, 2, FontSpec{f.family(), 12, f.bold(), f.pixelSize()});
     const std::string lines[2] = {e.SplitLines[1], e.SplitLines[2]};
     const int h = QFontMetrics(f).height();
     const int top = InstruktionsLabel->geometry().bottom() + 2 * InstruktionsLabel->height();
@@ -160,7 +176,7 @@ void TPassAkt::showQuestion()
     for (QLabel* l : {Label3, Label4, Label5, Label6})
         if (!l->isHidden())
             bottom = std::max(bottom, l->geometry().bottom());
-    Valpanel->showChoices(texts, rows, panelFont, QStringLiteral("AA"), e.LetterWidth, questionRight() - px(30), px(12));
+    Valpanel->showChoices(texts, rows, panelFont, QStringLiteral("AA"), e.LetterWidth, rightEdge() - px(30), px(12));
     Valpanel->move(px(30), bottom + QFontMetrics(Label4->font()).height());
     Valpanel->highlight(count > 0 ? 0 : -1);
     Valpanel->show();

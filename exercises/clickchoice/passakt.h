@@ -47,6 +47,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    int rightEdge() const;
+    void keepInstructionClear();
     void showQuestionText(const std::string& text);
     std::string correct_; // the right answer of the question on screen (cp1252)
 };

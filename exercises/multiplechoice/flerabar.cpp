@@ -126,6 +126,21 @@ int TFLERBAR::longestWord() const
 
 // --- layout and a question -------------------------------------------------------------
 
+int TFLERBAR::rightEdge() const
+{
+    // Left of the star column, and in the diagnosis modes left of the counters
+    // that stand there instead.
+    const int right = questionRight();
+    return showsDiagnosisCounters(engine_.WorkMode) ? std::min(right, DiagPanel1->x() - engine_.LetterWidth) : right;
+}
+
+void TFLERBAR::keepInstructionClear()
+{
+    // A long instruction goes under the diagnosis caption beside the heading, not behind it.
+    if (showsDiagnosisCounters(engine_.WorkMode) && InstruktionsLabel->geometry().intersects(DiagPanel2->geometry()))
+        InstruktionsLabel->move(InstruktionsLabel->x(), DiagPanel2->geometry().bottom() + px(4));
+}
+
 void TFLERBAR::Inled()
 {
     ExerciseWindow::Inled();
@@ -134,6 +149,10 @@ void TFLERBAR::Inled()
         InstruktionsLabel->setText(QStringLiteral("Elige con el ratón."));
     InstruktionsLabel->adjustSize();
     InstruktionsLabel->move(Heading->x(), Heading->geometry().bottom() + px(4));
+    keepInstructionClear();
+    const QRect page = RegelPanel->geometry();
+    const int top = InstruktionsLabel->y() - 2;
+    RegelPanel->setGeometry(page.x(), top, page.width(), page.bottom() + 1 - top);
     // The rules button above the button panel, at the panels' left.
     regelknapp->move(px(30), Panel1->y() - regelknapp->height() * 5 / 4);
 }
@@ -159,7 +178,7 @@ void TFLERBAR::showQuestion()
 
     // The sentence in at most two lines; the one with the gap in three parts.
     const QFont f = Label4->font();
-    e.dela_mening(px(30), questionRight(), sentence, 2, FontSpec{f.family(), 12, f.bold(), f.pixelSize()});
+    e.dela_mening(px(30), rightEdge(), sentence, 2, FontSpec{f.family(), 12, f.bold(), f.pixelSize()});
     const std::string lines[2] = {e.SplitLines[1], e.SplitLines[2]};
     gapLine_ = lines[0].find('<') == std::string::npos && lines[1].find('<') != std::string::npos ? 1 : 0;
     e.LetaPrep(lines[gapLine_]);
@@ -180,7 +199,7 @@ void TFLERBAR::showQuestion()
     const int lineHeight = QFontMetrics(Label4->font()).height();
     const int sentenceTop = std::min(Label4->y(), Label8->isVisible() ? Label8->y() : Label4->y());
     Valpanel->showChoices(texts, rows, panelFont, QStringLiteral("AA"), QFontMetrics(panelFont).horizontalAdvance(u'i'),
-                          questionRight() - px(30), px(14));
+                          rightEdge() - px(30), px(14));
     Valpanel->move(px(30), sentenceTop + lineHeight * 7 / 2);
     Valpanel->highlight(-1);
     Valpanel->show();
@@ -189,7 +208,7 @@ void TFLERBAR::showQuestion()
     // Field 2 under the panels, for the exercises that show it.
     if (multiplechoice::showsField2(e.ExerciseNo) && !e.AnswerFields[2].empty()) {
         const QFont f2 = Label10->font();
-        e.dela_mening(px(20), questionRight(), e.AnswerFields[2], 2, FontSpec{f2.family(), 12, f2.bold(), f2.pixelSize()});
+        e.dela_mening(px(20), rightEdge(), e.AnswerFields[2], 2, FontSpec{f2.family(), 12, f2.bold(), f2.pixelSize()});
         Label10->setText(shown(e.SplitLines[1]));
         Label11->setText(shown(e.SplitLines[2]));
         const int h = QFontMetrics(f2).height();

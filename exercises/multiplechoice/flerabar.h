@@ -56,6 +56,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    int rightEdge() const;
+    void keepInstructionClear();
     void Hittapreppar();
     void placeSentence();
     int longestWord() const;

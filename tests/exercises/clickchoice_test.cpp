@@ -91,6 +91,7 @@ private slots:
     void aDiagnosisPracticePassesOnItsSecondGoodSeries();
     void aTestReportsAtItsEndOnly();
     void worksheetLinesWriteTheCodeWordsOut();
+    void nothingStandsUnderTheStarColumnOrTheCounters();
 };
 
 void ClickChoiceTest::theAnswersStandInByteOrderAndAtMostSix()
@@ -350,6 +351,34 @@ void ClickChoiceTest::worksheetLinesWriteTheCodeWordsOut()
                                                        u"   1. Juan es <médico>."_qs, "       " + QString(28, u'_')}));
     QCOMPARE(lines(f.utskrift->ListBox2), (QStringList{heading, u"      Skriv ACK, DAT eller PRED.F."_qs,
                                                        u"   1. Juan es <médico>."_qs, u"       Predikatsfyllnad"_qs}));
+}
+
+void ClickChoiceTest::nothingStandsUnderTheStarColumnOrTheCounters()
+{
+    std::vector<std::string> lines;
+    for (int k = 1; k <= 22; ++k)
+        lines.push_back("Mis abuelos, que viven en un pueblo peque\xf1o cerca de la costa, le regalan <una bicicleta roja> a mi "
+                        "hermano " + std::to_string(k) + ".#ACK#DAT#PRED.F.#predicado verbal#sujeto de la frase#complemento");
+    for (QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        for (WorkMode mode : {WorkMode::Practice, WorkMode::Test}) {
+            WindowFixture f;
+            f.platform.screen = screen;
+            f.engine.ScaleFactor = uint16_t(screen.width() > 1500 ? 160 : 100);
+            const std::string name = mode == WorkMode::Test ? "SpDi39.DAT" : "Spa59400.DAT";
+            dataFile(f, name, lines);
+            f.open(name, mode);
+            TPassAkt w(f.app);
+            w.show();
+            const int right = mode == WorkMode::Test ? w.DiagPanel1->x() : w.Aster2->x();
+            const QString what = QStringLiteral("%1x%2 mode %3").arg(screen.width()).arg(screen.height()).arg(int(mode));
+            QVERIFY2(w.Valpanel->geometry().right() < right, qPrintable(what));
+            for (QLabel* l : {w.Label3, w.Label4, w.Label5, w.Label6})
+                QVERIFY2(l->isHidden() || l->geometry().right() < right, qPrintable(what + u' ' + l->text()));
+            for (ChoicePanel* p : w.Valpanel->panels)
+                QVERIFY2(p->isHidden() || p->geometry().right() < w.Valpanel->width(), qPrintable(what + u' ' + p->text()));
+            QVERIFY2(w.Valpanel->geometry().bottom() < w.Panel1->y(), qPrintable(what));
+        }
+    }
 }
 
 } // namespace

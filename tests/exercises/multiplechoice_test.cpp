@@ -106,6 +106,7 @@ private slots:
     void typeAndSwedishTextByExercise();
     void practiceFilesNameTheirOwnRulePages();
     void worksheetLinesHaveTheChoicesAndBlanks();
+    void nothingStandsUnderTheStarColumnOrTheCounters();
 };
 
 void MultipleChoiceTest::thePanelsHoldEveryGapWordOnce()
@@ -443,6 +444,45 @@ void MultipleChoiceTest::worksheetLinesHaveTheChoicesAndBlanks()
              (QStringList{"1.  Artiklar Bestämd artikel", "      La, los, el eller las ?", "   1. " + withBlank}));
     QCOMPARE(lines(f.utskrift->ListBox2),
              (QStringList{"1.  Artiklar Bestämd artikel", "      La, los, el eller las ?", "   1. " + sentence}));
+}
+
+void MultipleChoiceTest::nothingStandsUnderTheStarColumnOrTheCounters()
+{
+    // Twelve long words and a long sentence, at both screen sizes, in practice
+    // (beside the star column) and in a test (beside the counters).
+    std::vector<std::string> lines;
+    const char* words[] = {"cu\xe1ntos", "cu\xe1ntas", "qui\xe9nes", "cu\xe1ndo", "d\xf3nde", "c\xf3mo",
+                           "por qu\xe9", "cu\xe1les", "cu\xe1nto", "cu\xe1nta", "qui\xe9n", "qu\xe9"};
+    for (int k = 0; k < 24; ++k)
+        lines.push_back("\xbfY t\xfa sabes muy bien <" + std::string(words[k % 12])
+                        + "> personas viven en la casa grande que est\xe1 al lado del r\xedo " + std::to_string(k) + "?");
+    for (QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        for (WorkMode mode : {WorkMode::Practice, WorkMode::Test}) {
+            WindowFixture f;
+            f.platform.screen = screen;
+            f.engine.ScaleFactor = uint16_t(screen.width() > 1500 ? 160 : 100);
+            const std::string name = mode == WorkMode::Test ? "SpDi28.DAT" : "Spa55610.DAT";
+            f.cd.write("DATA/" + name, crlf([&] {
+                std::vector<std::string> all = {"$Pronomen", "$Interrogativa pronomen",
+                                                "$\xa7V\xe4lj det fr\xe5geord som passar i meningen och klicka p\xe5 det med musen."};
+                all.insert(all.end(), lines.begin(), lines.end());
+                return all;
+            }()));
+            f.open(name, mode);
+            TFLERBAR w(f.app);
+            w.show();
+            const int right = mode == WorkMode::Test ? w.DiagPanel1->x() : w.Aster2->x();
+            const QString what = QStringLiteral("%1x%2 mode %3").arg(screen.width()).arg(screen.height()).arg(int(mode));
+            QVERIFY2(w.Valpanel->geometry().right() < right, qPrintable(what));
+            for (QLabel* l : {w.Label4, w.Label5, w.Label6, w.Label8})
+                QVERIFY2(l->isHidden() || l->geometry().right() < right, qPrintable(what + u' ' + l->text()));
+            if (screen.width() == 1024)
+                QVERIFY2(w.Label8->isVisible(), qPrintable(what)); // the sentence takes two lines
+            if (mode == WorkMode::Test)
+                QVERIFY2(!w.InstruktionsLabel->geometry().intersects(w.DiagPanel2->geometry()), qPrintable(what));
+            QVERIFY2(w.Valpanel->geometry().bottom() < w.regelknapp->y() || !w.regelknapp->isVisible(), qPrintable(what));
+        }
+    }
 }
 
 } // namespace
