@@ -98,10 +98,6 @@ void TPassAkt::Inled()
     InstruktionsLabel->adjustSize();
     keepInstructionClear();
     regelknapp->move(px(30), Panel1->y() - regelknapp->height() * 5 / 4);
-    // The reward picture from just under the heading to just over the button panel.
-    const int top = Heading->geometry().bottom() + 5;
-    BildPanelen->setGeometry(e.LetterWidth, top, BildPanelen->width(), Panel1->y() - 10 - top);
-    Image1->setGeometry(0, 0, BildPanelen->width(), BildPanelen->height());
 }
 
 void TPassAkt::showQuestionText(const std::string& text)
@@ -199,7 +195,10 @@ void TPassAkt::setAnswering(bool on)
 void TPassAkt::showEnd(const SeriesEnd& end)
 {
     ExerciseWindow::showEnd(end);
+    // Nothing to click until the next series: the panels and the hint make room for the picture.
+    Valpanel->hide();
     ButtonHelp->hide();
+    Label7->hide();
 }
 
 void TPassAkt::panelHovered(int index) { Valpanel->highlight(index); }
