@@ -1,8 +1,7 @@
 // The line and file rules of the two choice windows, as the installation check
-// reports them, and the reading of their lines that the windows share with it.
+// reports them. (The reading of their lines that the windows share with it is
+// tested through the windows.)
 
-#include "contentmap/clickchoice.h"
-#include "contentmap/multiplechoice.h"
 #include "engine/engine.h"
 #include "tests/engine/testsupport.h"
 #include "tools/contentcheck.h"
@@ -21,39 +20,6 @@ QStringList problemsOf(const QStringList& all, const QString& file)
         if (p.startsWith(file + u' ') || p.startsWith(file + u':'))
             out << p;
     return out;
-}
-
-TEST(ChoiceRules, TheMultipleChoiceWordsAreEveryGapOnceInTheirCase)
-{
-    using namespace multiplechoice;
-    EXPECT_EQ(gapWords("Veo <la> casa y <el> mar."), (std::vector<std::string>{"la", "el"}));
-    EXPECT_EQ(gapWords("Sin lucka."), std::vector<std::string>{});
-    EXPECT_TRUE(beginsWithGap("<el> sol"));
-    EXPECT_TRUE(beginsWithGap("\xbf<D\xf3nde> vives?"));
-    EXPECT_FALSE(beginsWithGap("De <d\xf3nde> eres?"));
-    EXPECT_TRUE(beginsUpper("\xc9l"));   // É
-    EXPECT_FALSE(beginsUpper("\xe9l"));  // é
-    EXPECT_EQ(capitalised("\xe9l"), "\xc9l");
-    EXPECT_EQ(capitalised("\x9c" "uvre"), "\x8c" "uvre"); // œ → Œ
-    EXPECT_EQ(lowerCase("\xd1" "AND\xda"), "\xf1" "and\xfa");
-    const ChoiceWords words = choiceWords({"El", "el", "la", "\xc9l", "\xe9l", "desafortunadamente"});
-    EXPECT_EQ(words.lower, (std::vector<std::string>{"el", "la", "\xe9l", "desafortunadamente"}));
-    EXPECT_EQ(words.capitals, (std::vector<std::string>{"El", "La", "\xc9l", "Desafortunadamente"}));
-    std::vector<std::string> many;
-    for (int k = 1; k <= 13; ++k)
-        many.push_back("w" + std::to_string(k));
-    EXPECT_EQ(choiceWords(many).lower.size(), 12u);
-}
-
-TEST(ChoiceRules, TheClickChoiceAnswersStandInByteOrder)
-{
-    using namespace clickchoice;
-    EXPECT_EQ(alternatives({"", "q", "S", "AO", "DO"}), (std::vector<std::string>{"AO", "DO", "S"}));
-    // "£" fields are no answers; six at most, the first six.
-    EXPECT_EQ(alternatives({"", "q", "\xa3hint", "f", "e", "d", "c", "b", "a", "z"}),
-              (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
-    EXPECT_EQ(answerField(14000), 3);
-    EXPECT_EQ(answerField(59400), 2);
 }
 
 TEST(ChoiceRules, TheCheckRefusesLinesTheWindowsCannotAsk)
