@@ -3,6 +3,8 @@
 #include "contentmap/pictures.h"
 #include "contentmap/klockan.h"
 #include "contentmap/stegran.h"
+#include "contentmap/clickchoice.h"
+#include "contentmap/multiplechoice.h"
 #include "contentmap/translation.h"
 
 namespace lingvaro {
@@ -19,6 +21,10 @@ const std::vector<WindowDescriptor>& windowDescriptors()
          .lineProblems = klockan::lineProblems, .fileProblems = klockan::fileProblems},
         {.className = "TStegran", .hasRulesButton = stegran::hasRulesButton, .rulePage = stegran::rulePage,
          .lineProblems = stegran::lineProblems, .fileProblems = stegran::fileProblems},
+        {.className = "TFLERBAR", .hasRulesButton = multiplechoice::hasRulesButton, .rulePage = multiplechoice::rulePage,
+         .lineProblems = multiplechoice::lineProblems, .fileProblems = multiplechoice::fileProblems},
+        {.className = "TPassAkt", .hasRulesButton = clickchoice::hasRulesButton, .rulePage = clickchoice::rulePage,
+         .lineProblems = clickchoice::lineProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

@@ -70,7 +70,8 @@ std::vector<std::string> ownRulePages(const fs::path& file)
     return pages;
 }
 
-// The problems a window finds in the lines of one of its data files.
+// The problems a window finds in the lines of one of its data files, and in
+// the file as a whole.
 void checkLines(const fs::path& file, const WindowDescriptor& window, const std::string& name, QStringList& problems)
 {
     if (!window.lineProblems && !window.fileProblems)

@@ -139,8 +139,23 @@ QPushButton* WorksheetPanel::rowButton(QFrame* row, const QString& caption, cons
 
 void WorksheetPanel::layoutRows(int windowWidth)
 {
-    for (QWidget* r : {SkrivutPanel1, SkrivutValPanel, SkrivutAntalPanel, SkrivutSvarPanel, SkrivutListValPanel})
+    for (QWidget* r : {SkrivutPanel1, SkrivutValPanel, SkrivutAntalPanel, SkrivutSvarPanel, SkrivutListValPanel}) {
+        // At a large scale on a narrow screen a row would be wider than the
+        // window: its parts narrow in proportion, so that every button shows.
+        if (windowWidth > 0 && r->width() > windowWidth) {
+            const double f = double(windowWidth) / r->width();
+            for (QWidget* w : r->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QRect g = w->geometry();
+                w->setGeometry(int(g.x() * f), g.y(), std::max(1, int(g.width() * f)), g.height());
+                if (QFont font = w->font(); font.pixelSize() > 0) {
+                    font.setPixelSize(std::max(9, int(font.pixelSize() * f)));
+                    w->setFont(font);
+                }
+            }
+            r->resize(windowWidth, r->height());
+        }
         r->move((windowWidth - r->width()) / 2, 8 * scale_ / 100);
+    }
 }
 
 void WorksheetPanel::showRow(QWidget* row)

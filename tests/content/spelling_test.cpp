@@ -8,6 +8,7 @@
 // `windowLanguages` below.
 
 #include "engine/cp1252.h"
+#include "engine/engine.h"
 #include "engine/paths.h"
 #include "engine/textfile.h"
 #include "tools/contentrules.h"
@@ -33,10 +34,14 @@ enum class Lang {
     Skip,   // not words: the "£" rule page name
 };
 
-// The language of each field of a question line, by the window that shows it.
+// The language of each field of a question line, by the window that shows it
+// (and by exercise number where one of its exercises differs), and of the
+// file's heading and instruction lines.
 struct WindowLanguages {
     const char* window;
     Lang prompt, answer, help, rulePage, alternative;
+    Lang heading = Lang::Swedish;
+    int exerciseNo = 0; // 0: every exercise of the window without a row of its own
 };
 
 const WindowLanguages windowLanguages[] = {
@@ -49,6 +54,14 @@ const WindowLanguages windowLanguages[] = {
     {"TKlockan", Lang::Spanish, Lang::Skip, Lang::Either, Lang::Skip, Lang::Spanish},
     // The levels: field 1 is the level and the number in digits, field 2 its Spanish words.
     {"TStegran", Lang::Skip, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
+    // A Spanish sentence with its gap; field 2 the Swedish sentence; field 3 a
+    // rule number. The headings name the Spanish words to choose among ("Tiene
+    // eller tienen?", "Presens av dar").
+    {"TFLERBAR", Lang::Spanish, Lang::Swedish, Lang::Either, Lang::Skip, Lang::Either, Lang::Either},
+    // A Spanish question; the answers Swedish word classes or ACK, DAT, PRED.F.
+    {"TPassAkt", Lang::Spanish, Lang::Swedish, Lang::Swedish, Lang::Skip, Lang::Swedish, Lang::Either},
+    // "Var i huset?": a Spanish thing, a Swedish hint ("£…"), the Spanish rooms.
+    {"TPassAkt", Lang::Spanish, Lang::Swedish, Lang::Spanish, Lang::Skip, Lang::Spanish, Lang::Either, 14000},
 };
 // A window not in the table yet: its fields are only known to be words.
 const WindowLanguages unknownWindow = {"", Lang::Either, Lang::Either, Lang::Either, Lang::Skip, Lang::Either};
@@ -65,10 +78,13 @@ Lang languageOf(const WindowLanguages& w, FieldRole role)
     return Lang::Either;
 }
 
-const WindowLanguages& languagesOfWindow(const std::string& window)
+const WindowLanguages& languagesOfWindow(const std::string& window, int exerciseNo)
 {
     for (const auto& w : windowLanguages)
-        if (window == w.window)
+        if (window == w.window && w.exerciseNo == exerciseNo)
+            return w;
+    for (const auto& w : windowLanguages)
+        if (window == w.window && w.exerciseNo == 0)
             return w;
     return unknownWindow;
 }
@@ -141,11 +157,11 @@ std::vector<Text> installationTexts(const fs::path& base)
         std::sort(files.begin(), files.end());
         return files;
     };
-    auto headerLines = [&](const fs::path& file, const QString& shown) {
+    auto headerLines = [&](const fs::path& file, const QString& shown, Lang lang) {
         forEachLine(file, [&](std::string_view line) {
             if (!line.empty() && line[0] == '$') {
                 const std::size_t from = line.size() > 1 && (line[1] == '%' || (unsigned char)line[1] == 0xA7) ? 2 : 1;
-                texts.push_back({shown + u" rubrik"_qs, fromCp1252(line.substr(std::min(from, line.size()))), Lang::Swedish});
+                texts.push_back({shown + u" rubrik"_qs, fromCp1252(line.substr(std::min(from, line.size()))), lang});
             }
             return true;
         });
@@ -155,8 +171,8 @@ std::vector<Text> installationTexts(const fs::path& base)
         const std::string name = toCp1252(paths::entryName(file));
         const QString shown = paths::entryName(file);
         const std::string window = windowOfDataFile(name);
-        const WindowLanguages& langs = languagesOfWindow(window);
-        headerLines(file, shown);
+        const WindowLanguages& langs = languagesOfWindow(window, Engine::GeProgramtal(name));
+        headerLines(file, shown, langs.heading);
         const auto lines = readQuestionLines(file);
         EXPECT_TRUE(lines) << name;
         if (!lines)
