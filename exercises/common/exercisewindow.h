@@ -13,6 +13,7 @@
 #include "exercises/common/rules.h"
 #include "exercises/common/series.h"
 #include "results/skrivut.h"
+#include "ui/rulepagepanel.h"
 
 #include <QDialog>
 #include <QStringList>
