@@ -1,6 +1,8 @@
 #include "contentmap/windows.h"
 
 #include "contentmap/translation.h"
+#include "contentmap/twoforms.h"
+#include "contentmap/writein.h"
 
 namespace lingvaro {
 
@@ -9,6 +11,10 @@ const std::vector<WindowDescriptor>& windowDescriptors()
     static const std::vector<WindowDescriptor> windows = {
         // Exercise windows
         {.className = "TSKRIV", .hasRulesButton = translation::hasRulesButton, .rulePage = translation::rulePage},
+        {.className = "TSkrivinf", .hasRulesButton = writein::hasRulesButton, .rulePage = writein::rulePage,
+         .lineProblems = writein::lineProblems, .firstHelpField = writein::firstHelpFieldOf},
+        {.className = "Tskriv2", .hasRulesButton = twoforms::hasRulesButton, .rulePage = twoforms::rulePage,
+         .lineProblems = twoforms::lineProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},
