@@ -26,7 +26,8 @@ struct WindowDescriptor {
     // sounds), by exercise number; null when none.
     std::vector<std::string> (*exerciseFiles)(int exerciseNo) = nullptr;
     // Problems of one data line as the window reads it (fields cp1252, 1-based
-    // in the vector from index 1), in Swedish; null when it reads any line.
+    // in the vector from index 1, alternatives with their "&"), in Swedish;
+    // null when it reads any line.
     std::vector<std::string> (*lineProblems)(const std::vector<std::string>& fields, int exerciseNo) = nullptr;
     // The first field of a line that may hold a help text, for a window whose
     // lines are of more than one kind (fields as for lineProblems); null: field 3.

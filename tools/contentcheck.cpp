@@ -83,9 +83,17 @@ void checkLines(const fs::path& file, const WindowDescriptor& window, const std:
             return true;
         Engine e;
         e.str_postarray(std::string(line));
+        // The fields as written: the alternatives keep their "&".
         std::vector<std::string> fields(FieldCount + 1);
-        for (int f = 1; f <= FieldCount; ++f)
+        int last = 0;
+        for (int f = 1; f <= FieldCount; ++f) {
             fields[std::size_t(f)] = e.AnswerFields[f];
+            if (!e.AnswerFields[f].empty())
+                last = f;
+        }
+        for (int f = last - e.MarkedCount + 1; f <= last; ++f)
+            if (f >= 1)
+                fields[std::size_t(f)].insert(0, 1, '&');
         for (const std::string& problem : window.lineProblems(fields, exerciseNo))
             problems << QString("%1 rad %2: %3").arg(fromCp1252(name)).arg(lineNo).arg(QString::fromUtf8(problem));
         return true;

@@ -157,4 +157,15 @@ TEST(ContentRules, TheLineRulesOfTheWritingWindows)
               (Texts{"fält 5 och senare används inte (ett &-alternativ skulle gälla båda formerna)", "de två formerna är lika"}));
 }
 
+// The installation check hands a window its lines as written, alternatives with their "&".
+TEST(ContentRules, TheInstallationCheckAsksTheWindowAboutItsLines)
+{
+    ScratchDir dir;
+    dir.write("DATA/Spa56125.DAT", crlf({"$Verb", "Vi <\xe4r> och de <\xe4r>.#<Somos> y <son>.#&Estamos", "Jag <\xe4r>.#Yo <soy>.#&Estoy"}));
+    const QStringList problems = checkInstallation(dir.path(), true);
+    EXPECT_TRUE(problems.contains(u"Spa56125.DAT rad 2: en rad med två luckor har inga &-alternativ: de gäller båda luckorna"_qs))
+        << problems.join('\n').toStdString();
+    EXPECT_FALSE(problems.join('\n').contains(u"Spa56125.DAT rad 3"_qs));
+}
+
 } // namespace
