@@ -13,6 +13,7 @@ packages=(
   poppler-utils imagemagick
   espeak-ng sox
   hunspell hunspell-es hunspell-sv
+  python3
 )
 
 missing=()
