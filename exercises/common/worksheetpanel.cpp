@@ -139,8 +139,17 @@ QPushButton* WorksheetPanel::rowButton(QFrame* row, const QString& caption, cons
 
 void WorksheetPanel::layoutRows(int windowWidth)
 {
-    for (QWidget* r : {SkrivutPanel1, SkrivutValPanel, SkrivutAntalPanel, SkrivutSvarPanel, SkrivutListValPanel})
+    for (QWidget* r : {SkrivutPanel1, SkrivutValPanel, SkrivutAntalPanel, SkrivutSvarPanel, SkrivutListValPanel}) {
+        // A row wider than the window (a large scale on a narrow screen) is
+        // narrowed to fit, its buttons with it, so none is cut off at the edges.
+        if (r->width() > windowWidth && windowWidth > 0) {
+            const double f = double(windowWidth) / r->width();
+            for (QWidget* child : r->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                child->setGeometry(int(child->x() * f), child->y(), int(child->width() * f), child->height());
+            r->resize(windowWidth, r->height());
+        }
         r->move((windowWidth - r->width()) / 2, 8 * scale_ / 100);
+    }
 }
 
 void WorksheetPanel::showRow(QWidget* row)

@@ -333,9 +333,15 @@ void WriteInTest::worksheetBlanksWhateverTheKind()
     f.cd.write("DATA/Spa56111.DAT", crlf({"$Regelbundna verb", "$\xa7\xd6vers\xe4tt det gr\xf6na.",
                                           "Jag <talar> spanska.#Yo <hablo> espa\xf1ol.#tala = hablar"}));
     f.open("Spa52400.DAT", WorkMode::Worksheet);
+    f.engine.ScaleFactor = 130; // a large scale on a narrow screen
     {
         TSkrivinf w(f.app);
         w.show();
+        // Every button of the worksheet rows stays inside the window.
+        for (QPushButton* b : w.Worksheet->findChildren<QPushButton*>()) {
+            const QRect r(b->mapTo(&w, QPoint(0, 0)), b->size());
+            QVERIFY2(r.left() >= 0 && r.right() < w.width(), qPrintable(b->text()));
+        }
         QVERIFY(!w.Answer->Edit1->isVisible());
         QVERIFY(!w.Answer->Helpknapp1->isVisible());
         QVERIFY(w.Label14->isVisible()); // the word on screen, for the teacher who picks
@@ -349,6 +355,7 @@ void WriteInTest::worksheetBlanksWhateverTheKind()
              (QStringList{"1.  Substantiv", "      Skriv de, del, de la, de los eller de las", "   1. La casa <del> profesor."}));
 
     f.open("Spa56111.DAT", WorkMode::Worksheet);
+    f.engine.ScaleFactor = 100;
     {
         TSkrivinf w(f.app);
         w.show();
