@@ -150,6 +150,17 @@ void Tskriv2::secondEntered()
     series().judged(FirstFormRight && secondRight);
 }
 
+void Tskriv2::showEnd(const SeriesEnd& end)
+{
+    ExerciseWindow::showEnd(end);
+    // A reward picture takes the question's place.
+    if (BildPanelen->isVisible())
+        for (QWidget* w : std::initializer_list<QWidget*>{InstruktionsLabel, FrageLabel1, FrageLabel2, Answer->Edit1,
+                                                         Answer->Edit2, SvarsLabel1, SvarsLabel2, SkiljeShape1,
+                                                         SkiljeShape2, SvenskaLabel})
+            w->hide();
+}
+
 void Tskriv2::contextMenuEvent(QContextMenuEvent* event)
 {
     Answer->PopupMenu1->popup(event->globalPos());

@@ -39,6 +39,7 @@ protected:
     int firstHelpField() const override { return 5; } // fields 2-4 are the forms and the Swedish text
     WorksheetTask worksheetTask() override;
     WorksheetBlock worksheetBlock() override;
+    void showEnd(const SeriesEnd& end) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 };
 

@@ -161,8 +161,10 @@ int TSkrivinf::tokenWidth(const Token& t) const
     const QFontMetrics fm(Answer->Edit1->font());
     if (t.kind != Token::GapWord)
         return fm.horizontalAdvance(t.text);
+    if (isWorksheet(engine_.WorkMode))
+        return fm.horizontalAdvance(t.text); // shown, not asked
     const Gap state = gaps_[std::size_t(t.gap)];
-    if (state == Gap::Open || isWorksheet(engine_.WorkMode))
+    if (state == Gap::Open)
         return fm.horizontalAdvance(t.text + QStringLiteral("ww")); // room for the word and a little more
     return fm.horizontalAdvance(state == Gap::Right ? typed_[std::size_t(t.gap)] : t.text);
 }
@@ -350,6 +352,23 @@ void TSkrivinf::gapEntered(int gap)
         return;
     }
     series().judged(gaps_[0] == Gap::Right && (GapCount < 2 || gaps_[1] == Gap::Right));
+}
+
+void TSkrivinf::showEnd(const SeriesEnd& end)
+{
+    ExerciseWindow::showEnd(end);
+    // The help has nothing more to say; a reward picture takes the sentence's place.
+    for (QWidget* w : {static_cast<QWidget*>(Answer->Helpknapp1), static_cast<QWidget*>(Answer->HelpKnapp2),
+                       static_cast<QWidget*>(Answer->Label6), static_cast<QWidget*>(Answer->Label7)})
+        w->hide();
+    if (BildPanelen->isVisible()) {
+        InstruktionsLabel->hide();
+        for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Label15),
+                           static_cast<QWidget*>(Answer->Edit1), static_cast<QWidget*>(Answer->Edit2)})
+            w->hide();
+        for (QLabel* p : Pieces)
+            p->hide();
+    }
 }
 
 void TSkrivinf::contextMenuEvent(QContextMenuEvent* event)

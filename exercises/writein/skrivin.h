@@ -46,6 +46,7 @@ protected:
     int firstHelpField() const override;
     WorksheetTask worksheetTask() override;
     WorksheetBlock worksheetBlock() override;
+    void showEnd(const SeriesEnd& end) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
