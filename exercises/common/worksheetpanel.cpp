@@ -3,6 +3,7 @@
 #include "ui/palette.h"
 #include "ui/widgets.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -144,8 +145,19 @@ void WorksheetPanel::layoutRows(int windowWidth)
         // narrowed to fit, its buttons with it, so none is cut off at the edges.
         if (r->width() > windowWidth && windowWidth > 0) {
             const double f = double(windowWidth) / r->width();
-            for (QWidget* child : r->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            for (QWidget* child : r->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 child->setGeometry(int(child->x() * f), child->y(), int(child->width() * f), child->height());
+                // The caption keeps fitting its narrower button.
+                if (auto* button = qobject_cast<QPushButton*>(child)) {
+                    QFont font = button->font();
+                    const QString caption = button->text().remove(u'&');
+                    while (font.pixelSize() > 8
+                           && QFontMetrics(font).horizontalAdvance(caption) > button->width() - 8 * scale_ / 100) {
+                        font.setPixelSize(font.pixelSize() - 1);
+                        button->setFont(font);
+                    }
+                }
+            }
             r->resize(windowWidth, r->height());
         }
         r->move((windowWidth - r->width()) / 2, 8 * scale_ / 100);

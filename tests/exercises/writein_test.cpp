@@ -341,6 +341,7 @@ void WriteInTest::worksheetBlanksWhateverTheKind()
         for (QPushButton* b : w.Worksheet->findChildren<QPushButton*>()) {
             const QRect r(b->mapTo(&w, QPoint(0, 0)), b->size());
             QVERIFY2(r.left() >= 0 && r.right() < w.width(), qPrintable(b->text()));
+            QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text().remove(u'&')) < b->width(), qPrintable(b->text()));
         }
         QVERIFY(!w.Answer->Edit1->isVisible());
         QVERIFY(!w.Answer->Helpknapp1->isVisible());
