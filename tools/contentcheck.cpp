@@ -53,8 +53,9 @@ void checkDataFile(const fs::path& base, const std::string& name, bool praise, Q
         problems << QString("%1: har inga %2").arg(shown, praise ? u"berömmeningar"_qs : u"frågor"_qs);
 }
 
-// The rule pages named by the "£" fields of a data file's lines.
-std::vector<std::string> ownRulePages(const fs::path& file)
+// The rule pages named by the "£" fields of a data file's lines (from the
+// first field that may hold a help, as the window reads the line).
+std::vector<std::string> ownRulePages(const fs::path& file, const WindowDescriptor& window, int exerciseNo)
 {
     std::vector<std::string> pages;
     forEachLine(file, [&](std::string_view line) {
@@ -62,7 +63,14 @@ std::vector<std::string> ownRulePages(const fs::path& file)
             return true;
         Engine e;
         e.str_postarray(std::string(line));
-        for (int f = 3; f <= FieldCount && !e.AnswerFields[f].empty(); ++f)
+        int first = 3;
+        if (window.firstHelpField) {
+            std::vector<std::string> fields(FieldCount + 1);
+            for (int f = 1; f <= FieldCount; ++f)
+                fields[std::size_t(f)] = e.AnswerFields[f];
+            first = window.firstHelpField(fields, exerciseNo);
+        }
+        for (int f = first; f <= FieldCount && !e.AnswerFields[f].empty(); ++f)
             if ((unsigned char)e.AnswerFields[f][0] == 0xA3)
                 pages.push_back(e.AnswerFields[f].substr(1) + ".htm");
         return true;
@@ -120,7 +128,7 @@ void checkWindowsNeeds(const fs::path& base, QStringList& problems)
             for (const std::string& other : window.exerciseFiles(n))
                 need(fromCp1252(other), why);
         if (auto file = paths::find(base, relative)) {
-            for (const auto& own : ownRulePages(*file))
+            for (const auto& own : ownRulePages(*file, window, n))
                 need(QStringLiteral("\\regler\\") + fromCp1252(own), fromCp1252(name));
             if (checkedLines.insert(upperCp1252(name)).second)
                 checkLines(*file, window, name, problems);

@@ -168,4 +168,14 @@ TEST(ContentRules, TheInstallationCheckAsksTheWindowAboutItsLines)
     EXPECT_FALSE(problems.join('\n').contains(u"Spa56125.DAT rad 3"_qs));
 }
 
+// A line's own rule page is found where its window reads it: in field 2 of a gap in a sentence.
+TEST(ContentRules, TheCheckFindsALinesOwnPageWhereverItsWindowReadsIt)
+{
+    ScratchDir dir;
+    dir.write("DATA/Spa52400.DAT", crlf({"$Substantiv", "La casa <del> profesor.#\xa3R52401", "El perro <de la> vecina.#grannens hund#\xa3R52402"}));
+    const QStringList problems = checkInstallation(dir.path(), true);
+    EXPECT_TRUE(problems.contains(u"regler/R52401.htm saknas (Spa52400.DAT)"_qs)) << problems.join('\n').toStdString();
+    EXPECT_TRUE(problems.contains(u"regler/R52402.htm saknas (Spa52400.DAT)"_qs));
+}
+
 } // namespace
