@@ -425,7 +425,7 @@ def reported(uses, verbs, tense, hint):
     return make
 
 
-def cloze(uses, verbs, tense, hint_unused=None):
+def cloze(uses, verbs, tense):
     """A Spanish sentence with the verb as a gap and its infinitive in brackets; the
     Swedish sentence is the help."""
 
