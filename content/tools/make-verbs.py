@@ -392,7 +392,7 @@ def change(uses, verbs, source, target, hint, frame=None):
         after = join(es_subject, "<" + verb_form(use.verb, target, person) + ">", rest, time)
         if frame:
             reporter = "Ana" if "Pedro" in (es_subject + use.es) else "Pedro"
-            if reporter in use.es:
+            if reporter in (es_subject + use.es):
                 return None
             before = reporter + " dijo que " + lower_first(before)
             after = reporter + " dijo que " + lower_first(after)
@@ -412,7 +412,7 @@ def reported(uses, verbs, tense, hint):
             return None
         person, gender, es_subject, sv_subject = subject
         reporter = "Ana" if "Pedro" in (es_subject + use.es + use.sv) else "Pedro"
-        if reporter in use.es or reporter in use.sv:
+        if reporter in (es_subject + use.es + use.sv):
             return None
         es_s, sv_s = lower_first(es_subject), lower_first(sv_subject)
         es = join(reporter, "dijo que", es_s, "<" + verb_form(use.verb, tense, person) + ">",
