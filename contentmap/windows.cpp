@@ -6,6 +6,8 @@
 #include "contentmap/clickchoice.h"
 #include "contentmap/multiplechoice.h"
 #include "contentmap/translation.h"
+#include "contentmap/twoforms.h"
+#include "contentmap/writein.h"
 
 namespace lingvaro {
 
@@ -25,6 +27,10 @@ const std::vector<WindowDescriptor>& windowDescriptors()
          .lineProblems = multiplechoice::lineProblems, .fileProblems = multiplechoice::fileProblems},
         {.className = "TPassAkt", .hasRulesButton = clickchoice::hasRulesButton, .rulePage = clickchoice::rulePage,
          .lineProblems = clickchoice::lineProblems},
+        {.className = "TSkrivinf", .hasRulesButton = writein::hasRulesButton, .rulePage = writein::rulePage,
+         .lineProblems = writein::lineProblems, .firstHelpField = writein::firstHelpFieldOf},
+        {.className = "Tskriv2", .hasRulesButton = twoforms::hasRulesButton, .rulePage = twoforms::rulePage,
+         .lineProblems = twoforms::lineProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

@@ -29,13 +29,17 @@ struct WindowDescriptor {
     // question number (from 1, as the file's questions are counted); null when none.
     std::vector<std::string> (*questionFiles)(int exerciseNo, int questionNo) = nullptr;
     // Problems of one data line as the window reads it (fields cp1252, 1-based
-    // in the vector from index 1), in Swedish; null when it reads any line.
+    // in the vector from index 1, alternatives with their "&"), in Swedish;
+    // null when it reads any line.
     std::vector<std::string> (*lineProblems)(const std::vector<std::string>& fields, int exerciseNo) = nullptr;
     // Problems of a data file as a whole (its question lines in file order, each
     // as lineProblems gets it: where a line's place means something, or its
     // lines must add up), in Swedish; null when any set of lines will do.
     std::vector<std::string> (*fileProblems)(const std::vector<std::vector<std::string>>& lines,
                                              int exerciseNo) = nullptr;
+    // The first field of a line that may hold a help text, for a window whose
+    // lines are of more than one kind (fields as for lineProblems); null: field 3.
+    int (*firstHelpField)(const std::vector<std::string>& fields, int exerciseNo) = nullptr;
 
     bool rulesButton(int exerciseNo) const { return hasRulesButton && hasRulesButton(exerciseNo); }
     std::string pageOf(int exerciseNo) const { return rulePage ? rulePage(exerciseNo) : std::string(); }

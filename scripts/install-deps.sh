@@ -16,6 +16,7 @@ packages=(
   espeak-ng sox
   python3
   hunspell hunspell-es hunspell-sv
+  python3
 )
 
 missing=()

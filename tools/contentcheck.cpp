@@ -53,8 +53,9 @@ void checkDataFile(const fs::path& base, const std::string& name, bool praise, Q
         problems << QString("%1: har inga %2").arg(shown, praise ? u"berömmeningar"_qs : u"frågor"_qs);
 }
 
-// The rule pages named by the "£" fields of a data file's lines.
-std::vector<std::string> ownRulePages(const fs::path& file)
+// The rule pages named by the "£" fields of a data file's lines (from the
+// first field that may hold a help, as the window reads the line).
+std::vector<std::string> ownRulePages(const fs::path& file, const WindowDescriptor& window, int exerciseNo)
 {
     std::vector<std::string> pages;
     forEachLine(file, [&](std::string_view line) {
@@ -62,7 +63,14 @@ std::vector<std::string> ownRulePages(const fs::path& file)
             return true;
         Engine e;
         e.str_postarray(std::string(line));
-        for (int f = 3; f <= FieldCount && !e.AnswerFields[f].empty(); ++f)
+        int first = 3;
+        if (window.firstHelpField) {
+            std::vector<std::string> fields(FieldCount + 1);
+            for (int f = 1; f <= FieldCount; ++f)
+                fields[std::size_t(f)] = e.AnswerFields[f];
+            first = window.firstHelpField(fields, exerciseNo);
+        }
+        for (int f = first; f <= FieldCount && !e.AnswerFields[f].empty(); ++f)
             if ((unsigned char)e.AnswerFields[f][0] == 0xA3)
                 pages.push_back(e.AnswerFields[f].substr(1) + ".htm");
         return true;
@@ -85,9 +93,17 @@ void checkLines(const fs::path& file, const WindowDescriptor& window, const std:
             return true;
         Engine e;
         e.str_postarray(std::string(line));
+        // The fields as written: the alternatives keep their "&".
         std::vector<std::string> fields(FieldCount + 1);
-        for (int f = 1; f <= FieldCount; ++f)
+        int last = 0;
+        for (int f = 1; f <= FieldCount; ++f) {
             fields[std::size_t(f)] = e.AnswerFields[f];
+            if (!e.AnswerFields[f].empty())
+                last = f;
+        }
+        for (int f = last - e.MarkedCount + 1; f <= last; ++f)
+            if (f >= 1)
+                fields[std::size_t(f)].insert(0, 1, '&');
         if (window.lineProblems)
             for (const std::string& problem : window.lineProblems(fields, exerciseNo))
                 problems << QString("%1 rad %2: %3").arg(fromCp1252(name)).arg(lineNo).arg(QString::fromUtf8(problem));
@@ -128,7 +144,7 @@ void checkWindowsNeeds(const fs::path& base, QStringList& problems)
                     return true;
                 });
             }
-            for (const auto& own : ownRulePages(*file))
+            for (const auto& own : ownRulePages(*file, window, n))
                 need(QStringLiteral("\\regler\\") + fromCp1252(own), fromCp1252(name));
             if (checkedLines.insert(upperCp1252(name)).second)
                 checkLines(*file, window, name, problems);

@@ -1,6 +1,7 @@
 #include "tools/contentrules.h"
 
 #include "contentmap/menutree.h"
+#include "contentmap/windows.h"
 #include "engine/cp1252.h"
 #include "engine/engine.h"
 #include "engine/paths.h"
@@ -18,7 +19,10 @@ namespace {
 // The windows whose fields the line rules know: a window that reads its lines
 // as the translation window does (prompt, answer, helps, "£" page, "&"
 // alternatives) is named here when it comes.
-bool readsLikeTranslation(const std::string& window) { return window == "TSKRIV" || window == "TBilden"; }
+bool readsLikeTranslation(const std::string& window)
+{
+    return window == "TSKRIV" || window == "TBilden" || window == "TSkrivinf";
+}
 
 std::string firstWord(const char* text)
 {
@@ -106,6 +110,10 @@ std::optional<std::vector<QuestionLine>> readQuestionLines(const fs::path& file)
     const auto bytes = readFileBytes(file);
     if (!bytes)
         return std::nullopt;
+    // A window whose lines are of more than one kind says where a line's helps start.
+    const std::string name = toCp1252(paths::entryName(file));
+    const WindowDescriptor* window = findWindow(windowOfDataFile(name));
+    const int exerciseNo = Engine::GeProgramtal(name);
     std::vector<QuestionLine> lines;
     LineWalker walker(*bytes);
     std::string_view line;
@@ -122,6 +130,13 @@ std::optional<std::vector<QuestionLine>> readQuestionLines(const fs::path& file)
                 last = f;
         q.joinedFields = plainFieldCount(Engine::dekryptrad(line)) > FieldCount;
         const int alternatives = engine.MarkedCount;
+        int firstHelp = 3;
+        if (window && window->firstHelpField) {
+            std::vector<std::string> fields(FieldCount + 1);
+            for (int f = 1; f <= FieldCount; ++f)
+                fields[std::size_t(f)] = engine.AnswerFields[f];
+            firstHelp = window->firstHelpField(fields, exerciseNo);
+        }
         for (int f = 1; f <= last; ++f) {
             const std::string& field = engine.AnswerFields[f];
             if (field.empty())
@@ -129,7 +144,7 @@ std::optional<std::vector<QuestionLine>> readQuestionLines(const fs::path& file)
             FieldRole role = FieldRole::Help;
             if (f == 1)
                 role = FieldRole::Prompt;
-            else if (f == 2)
+            else if (f < firstHelp)
                 role = FieldRole::Answer;
             else if (f > last - alternatives)
                 role = FieldRole::Alternative;

@@ -88,7 +88,11 @@ TextAnswer::TextAnswer(QWidget* window, Engine& engine, ui::Platform& platform, 
 void TextAnswer::newQuestion(const std::string& correct, const QStringList& helps)
 {
     correct_ = correct;
+    correct2_.clear();
+    activeBox_ = 1;
     Edit1->clear();
+    if (Edit2)
+        Edit2->clear();
     Label6->clear();
     Label7->clear();
     Label6->hide();
@@ -118,16 +122,56 @@ void TextAnswer::setCorrect(const std::string& correct)
 
 void TextAnswer::setAnswering(bool on, bool focus)
 {
-    Edit1->setEnabled(on);
+    QLineEdit* box = activeEdit();
+    Edit1->setEnabled(on && box == Edit1);
+    if (Edit2)
+        Edit2->setEnabled(on && box == Edit2);
     lampknapp->setEnabled(on);
     if (on && focus)
-        Edit1->setFocus();
+        box->setFocus();
 }
 
 void TextAnswer::focusBox()
 {
-    if (Edit1->isVisible() && Edit1->isEnabled())
-        Edit1->setFocus();
+    QLineEdit* box = activeEdit();
+    if (box->isVisible() && box->isEnabled())
+        box->setFocus();
+}
+
+void TextAnswer::addSecondBox(bool ownLamp)
+{
+    if (Edit2)
+        return;
+    QWidget* window = Edit1->parentWidget();
+    Edit2 = new QLineEdit(window);
+    Edit2->setMaxLength(Edit1->maxLength());
+    Edit2->setFont(Edit1->font());
+    Edit2->installEventFilter(this);
+    Edit2->setContextMenuPolicy(Qt::CustomContextMenu);
+    Edit2->hide();
+    connect(Edit2, &QLineEdit::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(Edit2->mapToGlobal(at)); });
+    connect(Edit2, &QLineEdit::textChanged, this, &TextAnswer::Edit2Change);
+    if (ownLamp) {
+        LampShape2 = new Lamp(window);
+        LampShape2->setToolTip(LampShape->toolTip());
+        LampShape2->resize(LampShape->size());
+        LampShape2->hide();
+        connect(LampShape2, &Lamp::pressed, this, &TextAnswer::LampShapeMouseDown);
+    }
+}
+
+void TextAnswer::setCorrect2(const std::string& correct)
+{
+    correct2_ = correct;
+    Edit2Change();
+}
+
+void TextAnswer::setActiveBox(int box)
+{
+    activeBox_ = box == 2 && Edit2 ? 2 : 1;
+    lampControls();
+    Edit1Change();
 }
 
 void TextAnswer::lampControls()
@@ -140,15 +184,38 @@ void TextAnswer::lampControls()
         LampShape->setVisible(series_.lampOn());
         lampknapp->setVisible(!series_.lampOn());
     }
+    if (LampShape2)
+        LampShape2->setVisible(LampShape->isVisibleTo(Edit1->parentWidget()) && Edit2->isVisibleTo(Edit1->parentWidget()));
+}
+
+bool TextAnswer::lampShows() const
+{
+    const WorkMode m = e_.WorkMode;
+    return m == WorkMode::Practice || isDiagnosisPractice(m);
+}
+
+void TextAnswer::colourLamp(Lamp* lamp, const QLineEdit* box, const std::string& correct)
+{
+    if (!lamp || lamp->isHidden() || !lampShows())
+        return;
+    lamp->setColour(e_.GreenRedTest(toCp1252(box->text()), correct) == 1 ? ui::colour::Lime : ui::colour::Red);
 }
 
 void TextAnswer::Edit1Change()
 {
-    const WorkMode m = e_.WorkMode;
-    if (LampShape->isHidden() || !(m == WorkMode::Practice || isDiagnosisPractice(m)))
-        return;
-    LampShape->setColour(e_.GreenRedTest(toCp1252(Edit1->text()), correct_) == 1 ? ui::colour::Lime
-                                                                                  : ui::colour::Red);
+    // One lamp for two boxes follows the box being answered.
+    if (Edit2 && !LampShape2 && activeBox_ == 2)
+        colourLamp(LampShape, Edit2, correct2_);
+    else
+        colourLamp(LampShape, Edit1, correct_);
+}
+
+void TextAnswer::Edit2Change()
+{
+    if (LampShape2)
+        colourLamp(LampShape2, Edit2, correct2_);
+    else if (activeBox_ == 2)
+        colourLamp(LampShape, Edit2, correct2_);
 }
 
 void TextAnswer::Helpknapp1Click()
@@ -180,8 +247,11 @@ void TextAnswer::lampknappClick()
     const bool on = !series_.lampOn();
     series_.setLamp(on);
     LampShape->setVisible(on);
+    lampControls();
     if (on) {
         Edit1Change();
+        if (Edit2)
+            Edit2Change();
         focusBox();
     }
 }
@@ -189,6 +259,8 @@ void TextAnswer::lampknappClick()
 void TextAnswer::LampShapeMouseDown()
 {
     LampShape->hide();
+    if (LampShape2)
+        LampShape2->hide();
     series_.setLamp(false);
     lampknapp->show();
     focusBox();
@@ -205,10 +277,13 @@ void TextAnswer::paste(QChar letter)
 
 bool TextAnswer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+    if ((watched == Edit1 || (Edit2 && watched == Edit2)) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            emit entered();
+            if (watched == Edit1)
+                emit entered();
+            else
+                emit secondEntered();
             return true;
         }
         if (key == Qt::Key_Escape) {

@@ -3,6 +3,12 @@
 // wrong-letter lamp with its switch, up to two help buttons with their texts,
 // and the paste menu for "¡", "¿" and "ñ". The widgets live in the window, which
 // places them; this object keeps their rules.
+//
+// A window that asks for two things in one question (two gaps in a sentence,
+// two forms of a word) adds a second box. The box that takes the keys is the
+// active one: answering enables it, help and the lamp switch give the keys back
+// to it, and one shared lamp compares what is typed in it; with a lamp of its
+// own, each box has its lamp.
 
 #include <QColor>
 #include <QObject>
@@ -77,19 +83,37 @@ public:
 
     int HelpTextCount = 0;
 
+    // --- a second box --------------------------------------------------------------
+    QLineEdit* Edit2 = nullptr; // made by addSecondBox
+    Lamp* LampShape2 = nullptr; // its own lamp (addSecondBox(true)); a click switches both off
+    void addSecondBox(bool ownLamp);
+    // What box 2 is compared against (cp1252).
+    void setCorrect2(const std::string& correct);
+    // The box that takes the keys (1 or 2); a new question starts at box 1.
+    void setActiveBox(int box);
+    int activeBox() const { return activeBox_; }
+    QLineEdit* activeEdit() const { return activeBox_ == 2 && Edit2 ? Edit2 : Edit1; }
+    // The lamps' colours for what is typed in the boxes.
+    void Edit2Change();
+
 signals:
     void entered();
     void escaped();
+    void secondEntered(); // Enter in box 2
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void focusBox();
+    void colourLamp(Lamp* lamp, const QLineEdit* box, const std::string& correct);
+    bool lampShows() const;
     Engine& e_;
     ui::Platform& platform_;
     ExerciseSeries& series_;
     std::string correct_;
+    std::string correct2_;
+    int activeBox_ = 1;
 };
 
 } // namespace lingvaro

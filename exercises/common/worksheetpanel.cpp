@@ -3,6 +3,7 @@
 #include "ui/palette.h"
 #include "ui/widgets.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -140,16 +141,21 @@ QPushButton* WorksheetPanel::rowButton(QFrame* row, const QString& caption, cons
 void WorksheetPanel::layoutRows(int windowWidth)
 {
     for (QWidget* r : {SkrivutPanel1, SkrivutValPanel, SkrivutAntalPanel, SkrivutSvarPanel, SkrivutListValPanel}) {
-        // At a large scale on a narrow screen a row would be wider than the
-        // window: its parts narrow in proportion, so that every button shows.
-        if (windowWidth > 0 && r->width() > windowWidth) {
+        // A row wider than the window (a large scale on a narrow screen) is
+        // narrowed to fit, its buttons with it, so none is cut off at the edges.
+        if (r->width() > windowWidth && windowWidth > 0) {
             const double f = double(windowWidth) / r->width();
-            for (QWidget* w : r->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                const QRect g = w->geometry();
-                w->setGeometry(int(g.x() * f), g.y(), std::max(1, int(g.width() * f)), g.height());
-                if (QFont font = w->font(); font.pixelSize() > 0) {
-                    font.setPixelSize(std::max(9, int(font.pixelSize() * f)));
-                    w->setFont(font);
+            for (QWidget* child : r->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                child->setGeometry(int(child->x() * f), child->y(), int(child->width() * f), child->height());
+                // The caption keeps fitting its narrower button.
+                if (auto* button = qobject_cast<QPushButton*>(child)) {
+                    QFont font = button->font();
+                    const QString caption = button->text().remove(u'&');
+                    while (font.pixelSize() > 8
+                           && QFontMetrics(font).horizontalAdvance(caption) > button->width() - 8 * scale_ / 100) {
+                        font.setPixelSize(font.pixelSize() - 1);
+                        button->setFont(font);
+                    }
                 }
             }
             r->resize(windowWidth, r->height());

@@ -62,6 +62,12 @@ const WindowLanguages windowLanguages[] = {
     {"TPassAkt", Lang::Spanish, Lang::Swedish, Lang::Swedish, Lang::Skip, Lang::Swedish, Lang::Either},
     // "Var i huset?": a Spanish thing, a Swedish hint ("£…"), the Spanish rooms.
     {"TPassAkt", Lang::Spanish, Lang::Swedish, Lang::Spanish, Lang::Skip, Lang::Spanish, Lang::Either, 14000},
+    // The write-in window: a sentence to translate and its answer sentence, or a
+    // Spanish sentence with gaps and helps from field 2 on.
+    {"TSkrivinf", Lang::Source, Lang::Target, Lang::Either, Lang::Skip, Lang::Target},
+    // The second writing window: the word and its first form; the second form and
+    // the Swedish text stand where helps stand in other windows.
+    {"Tskriv2", Lang::Spanish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
 };
 // A window not in the table yet: its fields are only known to be words.
 const WindowLanguages unknownWindow = {"", Lang::Either, Lang::Either, Lang::Either, Lang::Skip, Lang::Either};

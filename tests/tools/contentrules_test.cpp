@@ -4,6 +4,7 @@
 #include "tests/engine/testsupport.h"
 #include "tools/contentcheck.h"
 #include "tools/contentrules.h"
+#include "contentmap/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,85 @@ TEST(ContentRules, TheInstallationCheckReportsThem)
         << problems.join('\n').toStdString();
     EXPECT_TRUE(problems.contains(u"SpDi05.DAT fråga 1: ett diagnostest har inga hjälptexter"_qs));
     EXPECT_FALSE(problems.join('\n').contains(u"SpDi07"_qs));
+}
+
+} // namespace
+
+namespace {
+
+// The write-in window reads two kinds of line: a gap in a sentence has its helps
+// from field 2 on, a translation its answer sentence in field 2.
+TEST(ContentRules, WriteInLinesHaveTheirHelpsWhereTheirKindSays)
+{
+    ScratchDir dir;
+    const auto gap = readQuestionLines(dir.write("Spa52400.DAT", crlf({"La casa <del> profesor.#l\xe4rarens hus#\xa3R22300"})));
+    ASSERT_TRUE(gap && gap->size() == 1);
+    EXPECT_EQ(gap->front().roles, (std::vector<FieldRole>{FieldRole::Prompt, FieldRole::Help, FieldRole::RulePage}));
+    const auto translation = readQuestionLines(dir.write("Spa56111.DAT", crlf({"Jag <talar>.#Yo <hablo>.#tala = hablar"})));
+    ASSERT_TRUE(translation && translation->size() == 1);
+    EXPECT_EQ(translation->front().roles, (std::vector<FieldRole>{FieldRole::Prompt, FieldRole::Answer, FieldRole::Help}));
+    // A test file of the window holds no helps, whichever field they stand in.
+    EXPECT_EQ(rulesOf("SpDi29.DAT", {"Yo <tengo> (tener) un perro.#Jag har en hund."}),
+              QStringList{u"SpDi29.DAT fråga 1: ett diagnostest har inga hjälptexter"_qs});
+    EXPECT_TRUE(knowsWindowFields("TSkrivinf"));
+}
+
+std::vector<std::string> fieldsOf(std::initializer_list<const char*> fields)
+{
+    std::vector<std::string> out(11);
+    std::size_t f = 1;
+    for (const char* text : fields)
+        out[f++] = text;
+    return out;
+}
+
+TEST(ContentRules, TheLineRulesOfTheWritingWindows)
+{
+    const WindowDescriptor* writeIn = findWindow("TSkrivinf");
+    ASSERT_TRUE(writeIn && writeIn->lineProblems);
+    auto problems = [&](std::initializer_list<const char*> fields, int n) { return writeIn->lineProblems(fieldsOf(fields), n); };
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(problems({"Jag <har \xe4tit> och du <har druckit>.", "Yo <he comido> y t\xfa <has bebido>."}, 56125), Texts{});
+    EXPECT_EQ(problems({"La casa <del> profesor.", "l\xe4rarens hus"}, 52400), Texts{});
+    EXPECT_EQ(problems({"Jag <talar>.", "Yo <hablo>.", "hablo = jag talar"}, 56111),
+              Texts{"hjälptexten \"hablo = jag talar\" avslöjar luckans ord \"hablo\""});
+    EXPECT_EQ(problems({"Jag <talar>.", "Yo hablo.", "tala = hablar"}, 56111),
+              Texts{"fält 2 har 0 luckor; en rad har en eller två"});
+    EXPECT_EQ(problems({"<a> <b> <c>", "x"}, 52400), Texts{"fält 1 har 3 luckor; en rad har en eller två"});
+    EXPECT_EQ(problems({"Jag <talar.", "Yo <hablo>."}, 56111), Texts{"märkena < och > i fält 1 går inte ihop"});
+    EXPECT_EQ(problems({"Jag talar.", "Yo <>hablo."}, 56111), Texts{"märkena < och > i fält 2 går inte ihop"});
+    EXPECT_EQ(problems({"Vi <\xe4r> och de <\xe4r>.", "<Somos> y <son>.", "&Estamos"}, 56111),
+              Texts{"en rad med två luckor har inga &-alternativ: de gäller båda luckorna"});
+    EXPECT_EQ(problems({"Det \xe4r <min> bok.", "Es <mi> libro.", "possessiv"}, 112), Texts{"övning 112 visar inga hjälptexter"});
+
+    const WindowDescriptor* twoForms = findWindow("Tskriv2");
+    ASSERT_TRUE(twoForms && twoForms->lineProblems);
+    EXPECT_EQ(twoForms->lineProblems(fieldsOf({"alto", "m\xe1s alto", "el m\xe1s alto", "l\xe5ng"}), 53100), Texts{});
+    EXPECT_EQ(twoForms->lineProblems(fieldsOf({"alto", "m\xe1s alto", "el m\xe1s alto"}), 53100),
+              Texts{"fält 4 saknas: en rad är ordet, två former och en svensk text"});
+    EXPECT_EQ(twoForms->lineProblems(fieldsOf({"alto", "m\xe1s alto", "m\xe1s alto", "l\xe5ng", "&altos"}), 53100),
+              (Texts{"fält 5 och senare används inte (ett &-alternativ skulle gälla båda formerna)", "de två formerna är lika"}));
+}
+
+// The installation check hands a window its lines as written, alternatives with their "&".
+TEST(ContentRules, TheInstallationCheckAsksTheWindowAboutItsLines)
+{
+    ScratchDir dir;
+    dir.write("DATA/Spa56125.DAT", crlf({"$Verb", "Vi <\xe4r> och de <\xe4r>.#<Somos> y <son>.#&Estamos", "Jag <\xe4r>.#Yo <soy>.#&Estoy"}));
+    const QStringList problems = checkInstallation(dir.path(), true);
+    EXPECT_TRUE(problems.contains(u"Spa56125.DAT rad 2: en rad med två luckor har inga &-alternativ: de gäller båda luckorna"_qs))
+        << problems.join('\n').toStdString();
+    EXPECT_FALSE(problems.join('\n').contains(u"Spa56125.DAT rad 3"_qs));
+}
+
+// A line's own rule page is found where its window reads it: in field 2 of a gap in a sentence.
+TEST(ContentRules, TheCheckFindsALinesOwnPageWhereverItsWindowReadsIt)
+{
+    ScratchDir dir;
+    dir.write("DATA/Spa52400.DAT", crlf({"$Substantiv", "La casa <del> profesor.#\xa3R52401", "El perro <de la> vecina.#grannens hund#\xa3R52402"}));
+    const QStringList problems = checkInstallation(dir.path(), true);
+    EXPECT_TRUE(problems.contains(u"regler/R52401.htm saknas (Spa52400.DAT)"_qs)) << problems.join('\n').toStdString();
+    EXPECT_TRUE(problems.contains(u"regler/R52402.htm saknas (Spa52400.DAT)"_qs));
 }
 
 } // namespace
