@@ -116,7 +116,9 @@ std::vector<std::string> lineProblems(const std::vector<std::string>& fields, in
     // One o'clock is singular, the others plural, in every answer of the line
     // (the fields that say the time; the help texts are Swedish).
     for (std::size_t i = 1; i < fields.size(); ++i) {
-        const std::string text = lower(fields[i]);
+        // An alternative comes with its "&".
+        const std::string said = fields[i].starts_with('&') ? fields[i].substr(1) : fields[i];
+        const std::string text = lower(said);
         if (!text.starts_with("es ") && !text.starts_with("son "))
             continue;
         const char* rule = hasWord(text, "son las una") || hasWord(text, "es las") ? "klockan ett är singular, es la una"
@@ -124,7 +126,7 @@ std::vector<std::string> lineProblems(const std::vector<std::string>& fields, in
                                ? "bara klockan ett är singular, annars son las"
                                : nullptr;
         if (rule)
-            problems.push_back(std::string(1, '"').append(shownText(fields[i])).append("\": ").append(rule));
+            problems.push_back(std::string(1, '"').append(shownText(said)).append("\": ").append(rule));
     }
     return problems;
 }
