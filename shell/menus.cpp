@@ -10,6 +10,7 @@
 #include "ui/widgets.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <string_view>
@@ -88,6 +89,17 @@ TMenu::TMenu(AppContext& app, const MenuDef& def) : QDialog(nullptr), menu(def),
 }
 
 int TMenu::openMenus_ = 0;
+
+void TMenu::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the button that has the keyboard, as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && buttons.contains(button)) {
+            button->click();
+            return;
+        }
+    QDialog::keyPressEvent(event);
+}
 
 TMenu::~TMenu()
 {

@@ -32,6 +32,9 @@ public:
     QLabel* TitleLabel;
     QList<QPushButton*> buttons; // in order; the last is the back button
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     AppContext& app_;
     static int openMenus_; // how deep the stack of open menus is

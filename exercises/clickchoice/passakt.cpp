@@ -74,13 +74,7 @@ TPassAkt::TPassAkt(AppContext& app) : ExerciseWindow(app, "TPassAkt", rules())
     begin();
 }
 
-int TPassAkt::rightEdge() const
-{
-    // Left of the star column, and in the diagnosis modes left of the counters
-    // that stand there instead.
-    const int right = questionRight();
-    return showsDiagnosisCounters(engine_.WorkMode) ? std::min(right, DiagPanel1->x() - engine_.LetterWidth) : right;
-}
+int TPassAkt::rightEdge() const { return questionRight(); }
 
 void TPassAkt::keepInstructionClear()
 {

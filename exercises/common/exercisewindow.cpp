@@ -225,7 +225,8 @@ void ExerciseWindow::Inled()
     Image1->setGeometry(0, 0, BildPanelen->width(), BildPanelen->height());
     LovordPanel->setGeometry(L, H - Panel1->height() - 5 * row - L / 5, BildPanelen->width(), 5 * row);
 
-    DiagPanel1->setGeometry(W - 10 * col, 12 * row, std::max(8 * col, px(136)), px(128));
+    const int counterWidth = std::max(8 * col, px(136));
+    DiagPanel1->setGeometry(W - counterWidth - 2 * col, 12 * row, counterWidth, px(128));
     DiagPanel2->setGeometry(Heading->geometry().right() + 2 * col, L + 5 * row, 14 * col, 3 * row);
     DiagLabel1->setGeometry(0, 0, DiagPanel2->width(), DiagPanel2->height());
 
@@ -245,7 +246,8 @@ void ExerciseWindow::Inled()
     InstruktionsLabel->move(Heading->x(), instrTop);
     FrageLabel1->move(InstruktionsLabel->x(), instrTop + 2 * instrHeight);
     FrageLabel2->move(InstruktionsLabel->x(), FrageLabel1->y() + FrageLabel1->height() * 4 / 3);
-    RegelPanel->setGeometry(Heading->x() - 5, instrTop - 2, W - asterWidth - 3 * L, H - (instrTop - 2) - 5);
+    RegelPanel->setGeometry(Heading->x() - 5, instrTop - 2, questionRight() + L - (Heading->x() - 5),
+                            H - (instrTop - 2) - 5);
 
     Heading->RitaOverskriften(shown(e.HeaderLines[1]), shown(e.HeaderLines[2]), shown(e.HeaderLines[3]), L,
                               e.ScaleFactor);
@@ -253,7 +255,10 @@ void ExerciseWindow::Inled()
 
 int ExerciseWindow::questionRight() const
 {
-    return app_.platform.screenSize().width() - Aster2->width() - 2 * engine_.LetterWidth;
+    // Left of the star column, and in the diagnosis modes left of the counters
+    // that stand there instead.
+    const int right = app_.platform.screenSize().width() - Aster2->width() - 2 * engine_.LetterWidth;
+    return showsDiagnosisCounters(engine_.WorkMode) ? std::min(right, DiagPanel1->x() - engine_.LetterWidth) : right;
 }
 
 // --- a question ---------------------------------------------------------------------------

@@ -126,13 +126,7 @@ int TFLERBAR::longestWord() const
 
 // --- layout and a question -------------------------------------------------------------
 
-int TFLERBAR::rightEdge() const
-{
-    // Left of the star column, and in the diagnosis modes left of the counters
-    // that stand there instead.
-    const int right = questionRight();
-    return showsDiagnosisCounters(engine_.WorkMode) ? std::min(right, DiagPanel1->x() - engine_.LetterWidth) : right;
-}
+int TFLERBAR::rightEdge() const { return questionRight(); }
 
 void TFLERBAR::keepInstructionClear()
 {

@@ -243,22 +243,28 @@ void TranslationTest::variantsAndTheHiddenLowerLine()
 void TranslationTest::longQuestionsBreakBeforeTheStarColumn()
 {
     for (QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
-        WindowFixture f;
-        f.platform.screen = screen;
-        f.engine.ScaleFactor = uint16_t(screen.width() > 1500 ? 160 : 100);
-        f.cd.write("DATA/SPA15000.DAT",
-                   crlf({"$X", "Den gamla kvinnan som bor i det stora gula huset vid torget brukar ge brödsmulor "
-                               "till duvorna varje morgon innan hon#svar"}));
-        f.open("SPA15000.DAT");
-        TSKRIV w(f.app);
-        w.show();
-        QVERIFY(w.FrageLabel1->isVisible());
-        for (QLabel* line : {w.FrageLabel1, w.FrageLabel2}) {
-            const int right = line->x() + QFontMetrics(line->font()).horizontalAdvance(line->text());
-            QVERIFY2(right < w.Aster2->x(), qPrintable(line->text()));
+        for (WorkMode mode : {WorkMode::Practice, WorkMode::Test}) {
+            WindowFixture f;
+            f.platform.screen = screen;
+            f.engine.ScaleFactor = uint16_t(screen.width() > 1500 ? 160 : 100);
+            const std::string name = mode == WorkMode::Test ? "SpDi01.DAT" : "SPA15000.DAT";
+            f.cd.write("DATA/" + name,
+                       crlf({"$X", "Den gamla kvinnan som bor i det stora gula huset vid torget brukar ge brödsmulor "
+                                   "till duvorna varje morgon innan hon#svar"}));
+            f.open(name, mode);
+            TSKRIV w(f.app);
+            w.show();
+            QVERIFY(w.FrageLabel1->isVisible());
+            // Left of the star column, and in a test left of the counters that stand there instead.
+            const int edge = mode == WorkMode::Test ? w.DiagPanel1->x() : w.Aster2->x();
+            for (QLabel* line : {w.FrageLabel1, w.FrageLabel2}) {
+                const int right = line->x() + QFontMetrics(line->font()).horizontalAdvance(line->text());
+                QVERIFY2(right < edge, qPrintable(line->text()));
+            }
+            QVERIFY(w.DiagPanel1->geometry().right() < screen.width());
+            // The window's type follows its scale.
+            QCOMPARE(w.FrageLabel2->font().pixelSize(), 26 * f.engine.ScaleFactor / 100);
         }
-        // The window's type follows its scale.
-        QCOMPARE(w.FrageLabel2->font().pixelSize(), 26 * f.engine.ScaleFactor / 100);
     }
 }
 

@@ -128,6 +128,17 @@ void MenusTest::subjectButtonsOpenTheirMenus()
     for (QPushButton* b : {main.Button1, main.Button2, main.Button3, main.Button5, main.Button6})
         QTest::mouseClick(b, Qt::LeftButton);
     QCOMPARE(f.platform.openedWindows, QStringList({"TF1", "TF2", "TF3", "TF5", "TF6"}));
+
+    // In a menu, Enter presses the button that has the keyboard, as Space does.
+    f.platform.openedWindows.clear();
+    f.platform.modalAnswers.push_back([](QDialog& d) {
+        auto& menu = static_cast<TMenu&>(d);
+        menu.buttons.at(1)->setFocus(); // "Substantiv"
+        QTest::keyClick(menu.buttons.at(1), Qt::Key_Return);
+        return 0;
+    });
+    openMenu(f.app, "TF5");
+    QCOMPARE(f.platform.openedWindows, QStringList({"TF5", "TF52"}));
 }
 
 } // namespace
