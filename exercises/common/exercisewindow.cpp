@@ -129,6 +129,10 @@ ExerciseWindow::ExerciseWindow(AppContext& app, const char* className, const Exe
     for (const auto& [part, name] : names)
         part->setObjectName(QString::fromLatin1(name));
 
+    // However a window places its instruction, a long one breaks into lines
+    // before the star column instead of running under it.
+    InstruktionsLabel->installEventFilter(this);
+
     WaitTimer = new QTimer(this);
     WaitTimer->setInterval(100);
     connect(WaitTimer, &QTimer::timeout, this, &ExerciseWindow::WaitTimerTick);
@@ -539,6 +543,26 @@ void ExerciseWindow::escapePressed()
         return;
     }
     series_.pause();
+}
+
+bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == InstruktionsLabel && (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        && !fittingInstruction_) {
+        fittingInstruction_ = true;
+        const int room = questionRight() - InstruktionsLabel->x();
+        const QString text = InstruktionsLabel->text();
+        const int wanted = InstruktionsLabel->fontMetrics().horizontalAdvance(text) + 2;
+        if (room > 0 && wanted > room) {
+            InstruktionsLabel->setWordWrap(true);
+            InstruktionsLabel->resize(room, InstruktionsLabel->heightForWidth(room));
+        } else if (InstruktionsLabel->wordWrap() && wanted <= room) {
+            InstruktionsLabel->setWordWrap(false);
+            InstruktionsLabel->adjustSize();
+        }
+        fittingInstruction_ = false;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool ExerciseWindow::event(QEvent* event)

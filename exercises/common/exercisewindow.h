@@ -155,6 +155,7 @@ protected:
     void finish() override;
 
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
@@ -167,6 +168,7 @@ protected:
 private:
     void scanFields();
     void rulePageClosed();
+    bool fittingInstruction_ = false;
     void showPreview(int list);
     void endPreview();
 };
