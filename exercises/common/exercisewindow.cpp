@@ -1206,9 +1206,9 @@ void ExerciseWindow::countDone()
         // Nothing chosen: the heading alone goes to the list, as it was pending.
         const int tasks = e.WorksheetTaskCount;
         sendToPrintList();
-        for (int i = 0; i < 2; ++i) {
-            app_.utskrift->ListBox1->takeItem(app_.utskrift->ListBox1->count() - 1);
-            app_.utskrift->ListBox2->takeItem(app_.utskrift->ListBox2->count() - 1);
+        for (int i = 0; i < 2; ++i) { // a taken item is ours to delete
+            delete app_.utskrift->ListBox1->takeItem(app_.utskrift->ListBox1->count() - 1);
+            delete app_.utskrift->ListBox2->takeItem(app_.utskrift->ListBox2->count() - 1);
         }
         e.WorksheetTaskCount = tasks;
     }
