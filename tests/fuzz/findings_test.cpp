@@ -1,0 +1,30 @@
+// What fuzzing the readers found, kept as tests of the engine. The inputs that
+// found them are also in corpus/<reader>/finding-*, read in every build.
+
+#include "engine/diagnosis.h"
+#include "engine/engine.h"
+#include "tests/engine/testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace lingvaro;
+
+namespace {
+
+TEST(FoundByFuzzing, AnAlternativeTypedAsWrittenIsRightWhereverItStands)
+{
+    // The third candidate tried; the typed answer used to lose one end mark for
+    // every candidate before it, and "Buenas..." no longer matched itself.
+    Engine e;
+    e.str_postarray("S\xe4g hej#Hola#&Buenas...#Hola, hola...");
+    ASSERT_EQ(e.MarkedCount, 2);
+    for (int kind : {1, 3}) {
+        EXPECT_EQ(e.svarstest(e.AnswerFields[2], "Buenas...", kind), AnswerRight) << kind;
+        EXPECT_EQ(e.svarstest(e.AnswerFields[2], "Hola, hola...", kind), AnswerRight) << kind;
+        // Still one end mark at each end, not more.
+        EXPECT_EQ(e.svarstest(e.AnswerFields[2], "Buenas", kind), AnswerWrong) << kind;
+    }
+    EXPECT_EQ(e.svarstest(e.AnswerFields[2], "buenas...", 2), AnswerRight);
+}
+
+} // namespace
