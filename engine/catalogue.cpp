@@ -346,11 +346,17 @@ void Engine::str_postarray(const std::string& line)
     int field = 1;
     bool marked = false;
     std::string current;
-    auto finish = [&](std::string& text) {
+    auto dropLeadingSpaces = [](std::string& text) {
         const auto start = text.find_first_not_of(' ');
         text.erase(0, start == std::string::npos ? text.size() : start);
+    };
+    auto finish = [&](std::string& text) {
+        dropLeadingSpaces(text);
         if (!text.empty() && text[0] == '&') {
+            // "& meses" is the alternative "meses": the lamp compares what is
+            // typed with the field's beginning.
             text.erase(0, 1);
+            dropLeadingSpaces(text);
             marked = true;
         }
         if (marked)

@@ -27,4 +27,16 @@ TEST(FoundByFuzzing, AnAlternativeTypedAsWrittenIsRightWhereverItStands)
     EXPECT_EQ(e.svarstest(e.AnswerFields[2], "buenas...", 2), AnswerRight);
 }
 
+TEST(FoundByFuzzing, SpacesAfterTheAlternativeMarkAreNotPartOfTheAlternative)
+{
+    Engine e;
+    e.str_postarray("m\xe5nader#los meses#&   meses# & los meses del a\xf1o");
+    EXPECT_EQ(e.AnswerFields[3], "meses");
+    EXPECT_EQ(e.AnswerFields[4], "los meses del a\xf1o");
+    EXPECT_EQ(e.MarkedCount, 2);
+    // The lamp stays green while the alternative is typed.
+    EXPECT_EQ(e.GreenRedTest("mes", e.AnswerFields[2]), 1);
+    EXPECT_EQ(e.GreenRedTest("los meses del", e.AnswerFields[2]), 1);
+}
+
 } // namespace
