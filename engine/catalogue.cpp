@@ -316,6 +316,11 @@ std::string Engine::kryptrad(std::string_view line)
 {
     if (!line.empty() && (line[0] == ';' || line[0] == '$' || line[0] == '#' || line[0] == ')'))
         return std::string(line);
+    return scramble(line);
+}
+
+std::string Engine::scramble(std::string_view line)
+{
     std::string s;
     s.reserve(line.size() + 1);
     s.push_back('#');

@@ -39,4 +39,24 @@ TEST(FoundByFuzzing, SpacesAfterTheAlternativeMarkAreNotPartOfTheAlternative)
     EXPECT_EQ(e.GreenRedTest("los meses del", e.AnswerFields[2]), 1);
 }
 
+TEST(FoundByFuzzing, ATeacherPasswordReadsBackWhateverItBeginsWith)
+{
+    lingvaro::testing::ScratchDir dir;
+    const auto file = dir.path() / "DATA" / "SPA45444.DOT";
+    for (const std::string password : {")Clave", ")", "#hemlig", ";x", "$LARARE", "Kex", ""}) {
+        ASSERT_TRUE(TeacherPasswordFile::write(file, password));
+        EXPECT_EQ(TeacherPasswordFile::read(file), password);
+    }
+    // A file that stored such a password as it was typed (";", "$" and "#"
+    // were never scrambled) still reads as before.
+    unsigned char old[TeacherPasswordFile::Size] = {};
+    const std::string teacher = Engine::kryptrad("L\xc4RARE");
+    old[0] = (unsigned char)teacher.size();
+    std::copy(teacher.begin(), teacher.end(), old + 1);
+    old[27] = 7;
+    std::copy_n("#hemlig", 7, old + 28);
+    dir.write("DATA/SPA45444.DOT", std::string(reinterpret_cast<const char*>(old), sizeof old));
+    EXPECT_EQ(TeacherPasswordFile::read(file), "#hemlig");
+}
+
 } // namespace
