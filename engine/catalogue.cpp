@@ -314,6 +314,11 @@ std::string Engine::kryptrad(std::string_view line)
 {
     if (!line.empty() && (line[0] == ';' || line[0] == '$' || line[0] == '#' || line[0] == ')'))
         return std::string(line);
+    return scramble(line);
+}
+
+std::string Engine::scramble(std::string_view line)
+{
     std::string s;
     s.reserve(line.size() + 1);
     s.push_back('#');
@@ -344,11 +349,17 @@ void Engine::str_postarray(const std::string& line)
     int field = 1;
     bool marked = false;
     std::string current;
-    auto finish = [&](std::string& text) {
+    auto dropLeadingSpaces = [](std::string& text) {
         const auto start = text.find_first_not_of(' ');
         text.erase(0, start == std::string::npos ? text.size() : start);
+    };
+    auto finish = [&](std::string& text) {
+        dropLeadingSpaces(text);
         if (!text.empty() && text[0] == '&') {
+            // "& meses" is the alternative "meses": the lamp compares what is
+            // typed with the field's beginning.
             text.erase(0, 1);
+            dropLeadingSpaces(text);
             marked = true;
         }
         if (marked)

@@ -100,19 +100,21 @@ uint16_t Engine::svarstest(const std::string& expected, std::string given, int k
                 continue;
         }
         candidate = MellanslagBort(candidate);
-        given = MellanslagBort(given);
+        // The answer as typed for each candidate: one end mark comes off each
+        // end once, not once more for every alternative tried before.
+        std::string typed = MellanslagBort(given);
         if (kind == 1 || kind == 3) {
             stripEndMarks(candidate);
-            stripEndMarks(given);
-            if (candidate == given)
+            stripEndMarks(typed);
+            if (candidate == typed)
                 result = AnswerRight;
         }
-        if (kind == 1 && candidate == given)
+        if (kind == 1 && candidate == typed)
             result = AnswerRight;
         if (kind == 2 || kind == 3) {
             candidate = upperCp1252(candidate);
-            given = upperCp1252(given); // stays upper-cased for the next candidates
-            if (candidate == given)
+            typed = upperCp1252(typed);
+            if (candidate == typed)
                 result = AnswerRight;
         }
     }

@@ -477,7 +477,9 @@ bool TeacherPasswordFile::write(const fs::path& file, const std::string& passwor
     fs::create_directories(file.parent_path(), ec);
     unsigned char b[Size] = {};
     writeShortString(b, 26, Engine::kryptrad("L\xc4RARE"));
-    writeShortString(b + 27, 26, Engine::kryptrad(password));
+    // Scrambled whatever it begins with: kryptrad would leave a password that
+    // begins with ")" as it is, and reading would then unscramble it into another.
+    writeShortString(b + 27, 26, Engine::scramble(password));
     return replaceDurably(file, std::string(reinterpret_cast<const char*>(b), Size));
 }
 

@@ -79,6 +79,8 @@ public:
     void str_postarray(const std::string& line);
     static std::string dekryptrad(std::string_view line);
     static std::string kryptrad(std::string_view line);
+    // kryptrad's scrambling whatever the text begins with; dekryptrad reads it back.
+    static std::string scramble(std::string_view line);
     static uint16_t GeProgramtal(std::string_view name);
 
     // The same reading done on a file of this system, for the content tool.

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   libsimpleini-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev llvm
   fonts-liberation
   xvfb xauth xdotool
   poppler-utils imagemagick
