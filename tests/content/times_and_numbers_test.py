@@ -12,9 +12,9 @@ import unittest
 
 SCRIPT = sys.argv.pop(1) if len(sys.argv) > 1 else os.path.join(
     os.path.dirname(__file__), "..", "..", "content", "tools", "make-times-and-numbers.py")
-spec = importlib.util.spec_from_file_location("times_and_numbers", SCRIPT)
-tn = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(tn)
+module_spec = importlib.util.spec_from_file_location("times_and_numbers", SCRIPT)
+tn = importlib.util.module_from_spec(module_spec)
+module_spec.loader.exec_module(tn)
 
 ANSWER_BOX = 70  # characters the answer box takes
 
