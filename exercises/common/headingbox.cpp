@@ -84,6 +84,15 @@ void HeadingBox::RitaOverskriften(const QString& line1, const QString& line2, co
         while (size[2] > 8 && (width(2, size[2]) > innerW - 2 * L || height(size[2]) > innerH - 2 * height(size[0])))
             --size[2];
     }
+    // However large the type started, the lines together fit the box.
+    auto total = [&] { return height(size[0]) * (n >= 2 ? 2 : 1) + (n == 3 ? height(size[2]) : 0); };
+    while (total() > innerH && size[0] > 8) {
+        --size[0];
+        if (n >= 2)
+            size[1] = size[0];
+        if (n == 3)
+            size[2] = std::min(size[2], std::max(8, size[0] - 2));
+    }
     for (int i = 0; i < 3; ++i) {
         labels[i]->setFont(ui::programFontPt(size[i]));
         labels[i]->setText(lines[i]);
@@ -101,7 +110,9 @@ void HeadingBox::RitaOverskriften(const QString& line1, const QString& line2, co
     } else {
         const int f = innerH - 2 * h - height(size[2]);
         Overs1Label->move(L / 2, f / 4);
-        Overs2Label->move(L / 2, f / 2 + 3 * h / 4);
+        // Never closer than a line's height: the big type of a large screen
+        // would otherwise run the first two lines into each other.
+        Overs2Label->move(L / 2, std::max(f / 2 + 3 * h / 4, f / 4 + h));
         Overs3Label->move(L / 2, Overs2Label->y() + Overs2Label->height());
     }
 }
