@@ -4,7 +4,7 @@
 #   BILD/  the numbered scenes, the main window's three picture sizes, the about
 #          window's picture, and the map and flag (from Debian's openclipart-svg)
 #   LJUD/  the spoken questions of the listening exercises and the flag window's tune
-#   DATA/  the clock times (Spa54400, SpOvn115, SpDi15 stored scrambled) and the
+#   DATA/  the clock times (Spa54400, SpOvn115, and SpDi15 scrambled as a test file is) and the
 #          level exercise's numbers (Spa54300), whose Spanish is regular
 # Each script runs again only when it changes (the sounds also when a data file
 # changes), or when one of its marker outputs has gone missing. Without

@@ -15,9 +15,7 @@ packages=(
   openclipart-svg librsvg2-bin
   python3
   espeak-ng sox
-  python3
   hunspell hunspell-es hunspell-sv
-  python3
 )
 
 missing=()

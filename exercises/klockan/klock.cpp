@@ -40,7 +40,7 @@ protected:
     }
 };
 
-// The question as the clock window has always put it, spaces and all.
+// The question in three lines; the trailing spaces keep the lines' widths as the box is laid out for.
 const char* const QuestionLines[] = {"Por favor,", "¿Qué hora ", "es?   "};
 
 } // namespace

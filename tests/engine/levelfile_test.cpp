@@ -89,8 +89,8 @@ TEST(LevelFileTest, LevelOneIsNeverWritten)
     EXPECT_EQ(bytesOf(file.file()), before);
 
     // Records that say nothing (no name, level 1 or less) go at the next store;
-    // every other pupil's record stays byte for byte. A name found twice (an
-    // older program's doing) counts with its higher level, and becomes one
+    // every other pupil's record stays byte for byte. A name found twice (a file
+    // mended by hand, or copied together) counts with its higher level, and becomes one
     // record when that pupil stores again.
     std::string odd = record("Cia", 9);
     odd[200] = 'x';

@@ -395,7 +395,7 @@ void PicturesTest::namingThreeLineQuestion()
                                         + fromCp1252(f.engine.SplitLines[3]).trimmed());
     QVERIFY(w.FrageLabel2->geometry().right() < w.Aster2->x());
     QVERIFY(w.Answer->Edit1->y() > w.FrageLabel2->geometry().bottom());
-    // The answer without its article is right too (kind 3 ignores case).
+    // The answer without its article is right too: it is a listed alternative, and case does not count.
     QTest::mouseClick(w.FrageLabel2, Qt::LeftButton);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Cuello"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
