@@ -245,13 +245,8 @@ void TNLOS::enterPressed()
         PromptState = 2;
         return;
     }
-    // A password beginning with ")" would be read back as a scrambled line, and
-    // a teacher could then never log in with it.
-    const bool unreadable = who_ == For::Teacher && !T.empty() && T[0] == ')';
-    if (T != FirstEntry || T.empty() || unreadable) {
-        if (T.empty() || unreadable) {
-            if (unreadable)
-                clearField();
+    if (T != FirstEntry || T.empty()) {
+        if (T.empty()) {
             prompt(QStringLiteral("Det riktiga lösenordet, tack!"));
             PromptState = 2;
         } else if (!FirstEntry.empty()) {

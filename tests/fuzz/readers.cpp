@@ -9,6 +9,7 @@
 #include "engine/cp1252.h"
 #include "engine/diagnosis.h"
 #include "engine/engine.h"
+#include "engine/levelfile.h"
 #include "engine/textfile.h"
 
 #include <QDateTime>
@@ -384,6 +385,26 @@ void readTeacherPassword(const Input& in)
     FUZZ_REQUIRE(TeacherPasswordFile::read(other) == chosen);
 }
 
+void readLevelFile(const Input& in)
+{
+    const std::string bytes(in.bytes());
+    LevelFile file(in.file);
+    // Whatever the file holds, a fetch reads and leaves it as it was.
+    const auto before = file.fetch("Ana");
+    FUZZ_REQUIRE(contents(in.file) == bytes);
+    // A pupil's level is stored: it reads back at least as high, and the file
+    // stays whole records, the cut-off end carried over as it was.
+    const auto stored = file.store("Ana", 7);
+    if (stored.status != LevelFile::Status::Saved)
+        return;
+    const auto after = file.fetch("ana");
+    FUZZ_REQUIRE(after.status == LevelFile::Status::Found);
+    FUZZ_REQUIRE(after.level >= 7 && after.level == stored.level);
+    if (before.status == LevelFile::Status::Found)
+        FUZZ_REQUIRE(after.level >= before.level);
+    FUZZ_REQUIRE(contents(in.file).size() % LevelRecord::Size == bytes.size() % LevelRecord::Size);
+}
+
 } // namespace
 
 // Every reader of outside bytes, one line each: the name (the fuzz target is
@@ -394,14 +415,15 @@ void readTeacherPassword(const Input& in)
 // but to survive takes a lambda, for instance
 //     {"record_table", 10000, "scores/SPA14000.TNR", [](const Input& in) { readRecordTable(in.file); }},
 const Reader Readers[] = {
-    {"data_line", 80000, "", readDataLine},
-    {"data_file", 14000, "pc/DATA/SPA14000.DAT", readDataFile},
-    {"praise_file", 16000, "pc/DATA/SpOM9005.LOV", readPraiseFile},
-    {"catalogue_list", 16000, "pc/DATA/datfiler.spa", readCatalogueList},
-    {"path_ini", 30000, "config/lingvaro/Parlan.Ini", readPathIni},
-    {"settings_ini", 20000, "pc/PROGRAM/LINGVARO.INI", readSettingsIni},
-    {"diagnosis_file", 10000, "pc/RESULTAT/SPANDIAG.DIA", readDiagnosisFile},
-    {"teacher_password", 20000, "cd/DATA/SPA45444.DOT", readTeacherPassword},
+    {"data_line", 40000, "", readDataLine},
+    {"data_file", 7000, "pc/DATA/SPA14000.DAT", readDataFile},
+    {"praise_file", 8000, "pc/DATA/SpOM9005.LOV", readPraiseFile},
+    {"catalogue_list", 8000, "pc/DATA/datfiler.spa", readCatalogueList},
+    {"path_ini", 15000, "config/lingvaro/Parlan.Ini", readPathIni},
+    {"settings_ini", 10000, "pc/PROGRAM/LINGVARO.INI", readSettingsIni},
+    {"diagnosis_file", 5000, "pc/RESULTAT/SPANDIAG.DIA", readDiagnosisFile},
+    {"teacher_password", 10000, "cd/DATA/SPA45444.DOT", readTeacherPassword},
+    {"level_file", 5000, "pc/RESULTAT/XACTO.STE", readLevelFile},
 };
 
 const Reader* findReader(std::string_view name)
