@@ -2,7 +2,10 @@
 // window on the right file, and worksheet mode disables what it must.
 
 #include "engine/cp1252.h"
+#include "engine/diagnosis.h"
 #include "engine/engine.h"
+#include "contentmap/menutree.h"
+#include "results/diaproto.h"
 #include "shell/mainwindow.h"
 #include "shell/menus.h"
 #include "tests/engine/testsupport.h"
@@ -11,6 +14,7 @@
 
 #include <QFrame>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 #include <set>
 
@@ -39,6 +43,7 @@ class MenusTest : public QObject {
     Q_OBJECT
 private slots:
     void everyLeafOpensItsWindowOnItsFile();
+    void everyDiagnosisItemOpensItsWindowFromTheProtocol();
     void menusInWorksheetMode();
     void subjectButtonsOpenTheirMenus();
 };
@@ -95,6 +100,41 @@ void MenusTest::everyLeafOpensItsWindowOnItsFile()
     // At least the translation (19), multiple-choice (18), click-choice (3), picture (16), write-in (95),
     // two-forms, clock and level leaves, three pages, the map and the flag.
     QVERIFY(opened >= 159);
+}
+
+// Each item of the diagnosis, chosen in the protocol as a teacher's pupil does,
+// opens its window on the bundled test file and, once the pupil must practise,
+// on the practice file; the window asks a whole round of either.
+void MenusTest::everyDiagnosisItemOpensItsWindowFromTheProtocol()
+{
+    Fixture f;
+    f.engine.DiagnosisDir = (f.pc.path() / "RESULTAT").native();
+    std::filesystem::create_directories(f.engine.DiagnosisDir);
+    f.engine.DiagnosisDirTested = true;
+    connectExerciseWindows(f.app);
+    f.engine.DiagnosisRecord = freshRecord("Ana");
+    Tdiaprot protocol(f.app);
+    protocol.show();
+    int asked = -1;
+    f.platform.onEveryOpen = [&](QDialog&) { asked = f.engine.QuestionTotal; };
+    int items = 0;
+    for (const auto& [item, window] : diagnosisItemWindows()) {
+        for (const int status : {0, 3}) { // the test, then the practice
+            f.engine.DiagnosisRecord.DiagnosisStatus[item] = status;
+            f.platform.messages.clear();
+            f.platform.openedWindows.clear();
+            asked = -1;
+            f.engine.ProtocolRow = item;
+            QTest::keyClick(protocol.StringGrid1, Qt::Key_Return);
+            const QString what = QStringLiteral("item %1 %2 (%3)").arg(item).arg(status ? "practice" : "test")
+                                     .arg(QString::fromStdString(f.engine.DataFileName));
+            QVERIFY2(f.platform.messages.empty(), qPrintable(what + QStringLiteral(": ") + f.platform.texts().join(u'|')));
+            QVERIFY2(f.platform.openedWindows == QStringList{QString::fromStdString(window)}, qPrintable(what));
+            QVERIFY2(asked == Engine::DiagnosisRoundSize || (status == 3 && asked > 0), qPrintable(what));
+        }
+        ++items;
+    }
+    QCOMPARE(items, 41);
 }
 
 void MenusTest::menusInWorksheetMode()
