@@ -130,8 +130,13 @@ void openMenu(AppContext& app, const std::string& name)
 void openLeaf(AppContext& app, const MenuItem& item)
 {
     Engine& e = app.engine;
-    if (item.dataFile)
+    // The exercise number follows the leaf's file unless the leaf names one: a
+    // window that reads its file through the engine (the game after its player
+    // names) must not find the number a quiz of own lists left behind.
+    if (item.dataFile) {
         e.DataFileName = toCp1252(QString::fromUtf8(item.dataFile));
+        e.ExerciseNo = Engine::GeProgramtal(e.DataFileName);
+    }
     if (item.exerciseNo != 0)
         e.ExerciseNo = uint16_t(item.exerciseNo);
 
