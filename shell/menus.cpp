@@ -2,6 +2,9 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
+#include "exercises/oddword/katten.h"
+#include "exercises/oddword/spelnamn.h"
+#include "exercises/ownlists/egetu.h"
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"
@@ -36,6 +39,9 @@ const std::map<std::string, WindowOpener>& windowRegistry()
         all.emplace("TVisaHtm", opener<TVisaHtm>());
         all.emplace("TKarta", opener<TKarta>());
         all.emplace("TFlagga", opener<TFlagga>());
+        all.emplace("TEget", opener<TEget>());
+        all.emplace("TSpelNam", opener<TSpelNam>());
+        all.emplace("Tkatten", opener<Tkatten>());
         return all;
     }();
     return windows;
