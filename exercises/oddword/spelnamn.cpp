@@ -91,8 +91,8 @@ TSpelNam::TSpelNam(AppContext& app) : QDialog(nullptr), app_(app)
     } else {
         Antal[0]->setFocus();
     }
-    ui::scaleBy(this, app.engine.ScaleFactor);
     const QSize screen = app.platform.screenSize();
+    ui::scaleBy(this, std::min({int(app.engine.ScaleFactor), screen.width() * 100 / Width, screen.height() * 100 / Height}));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 

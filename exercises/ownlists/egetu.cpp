@@ -205,8 +205,9 @@ TEget::TEget(AppContext& app) : QDialog(nullptr), app_(app), e_(app.engine)
     savedHeading_ = heading();
     savedInstruction_ = instruction();
     fillBoxes();
-    ui::scaleBy(this, e_.ScaleFactor);
+    // The program's scale, or less where the editor would not fit the screen.
     const QSize screen = app.platform.screenSize();
+    ui::scaleBy(this, std::min({int(e_.ScaleFactor), screen.width() * 100 / Width, screen.height() * 100 / Height}));
     move(std::max(0, (screen.width() - width()) / 2), std::max(0, (screen.height() - height()) / 2));
 
     const fs::path folder = ownListFolder(e_);
