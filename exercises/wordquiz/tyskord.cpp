@@ -145,7 +145,7 @@ TDinaOrd::TDinaOrd(AppContext& app, uint16_t exerciseNo) : ExerciseWindow(app, "
     series().setSource(std::move(source));
 
     Panel2 = ui::makePanel(this, colour::Teal, 2);
-    auto* caption = ui::makeLabel(Panel2, QStringLiteral("Elije archivo"), ui::programFamily(), px(24), true,
+    auto* caption = ui::makeLabel(Panel2, QStringLiteral("Elige archivo"), ui::programFamily(), px(24), true,
                                   colour::Yellow);
     caption->setObjectName(QStringLiteral("Panel2Caption"));
     caption->setAlignment(Qt::AlignCenter);
@@ -165,7 +165,7 @@ TDinaOrd::TDinaOrd(AppContext& app, uint16_t exerciseNo) : ExerciseWindow(app, "
     FilLabel->setAlignment(Qt::AlignCenter);
 
     namnruta = ui::makePanel(this, colour::Navy, 2);
-    auto* name1 = ui::makeLabel(namnruta, QStringLiteral("Escribe tu nombre"), ui::programFamily(), px(22), true,
+    auto* name1 = ui::makeLabel(namnruta, QStringLiteral("Escribe tu nombre."), ui::programFamily(), px(22), true,
                                 colour::Yellow);
     auto* name2 = ui::makeLabel(namnruta, QStringLiteral(" Aprieta Enter."), ui::programFamily(), px(22), true,
                                 colour::Yellow);
@@ -196,7 +196,8 @@ TDinaOrd::TDinaOrd(AppContext& app, uint16_t exerciseNo) : ExerciseWindow(app, "
     PoangLabel = ui::makeLabel(PoangPanel, {}, ui::programFamily(), px(18), true, colour::White);
     PoangLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PoangPanel->hide();
-    Panel13 = boxPanel(this, QStringLiteral("Fel kvar:"), &FelKvarLabel, px(18));
+    Panel13 = ui::makePanel(this, colour::Navy, 2);
+    FelKvarLabel = ui::makeLabel(Panel13, {}, ui::programFamily(), px(20), true, colour::White);
     Panel13->hide();
 
     TabellButton = new QPushButton(QStringLiteral("&Tabell"), Panel1);
@@ -247,9 +248,13 @@ void TDinaOrd::Inled()
 
     // Five buttons in the panel: "&Tabell" before "&Interrumpe".
     const int bw = (Panel1->width() - 6 * 8) / 5;
+    QFont font = Button1->font();
+    while (font.pixelSize() > 10
+           && QFontMetrics(font).horizontalAdvance(Button1->text().remove(u'&')) > bw - px(16))
+        font.setPixelSize(font.pixelSize() - 1);
     int x = 8;
     for (QPushButton* b : {Button1, Button2, TabellButton, Button3, BitBtn1}) {
-        b->setFont(Button1->font());
+        b->setFont(font);
         b->setGeometry(x, Button1->y(), bw, Button1->height());
         b->setAutoDefault(false);
         x += bw + 8;
@@ -261,18 +266,16 @@ void TDinaOrd::Inled()
     const int lineHeight = QFontMetrics(FragaLabel->font()).height();
     const int boxWidth = std::max(14 * col, px(190));
     const QRect box(W - boxWidth - L, FilPanel->geometry().bottom() + row, boxWidth, 2 * lineHeight + px(20));
-    for (QFrame* panel : {PoangPanel, Panel13}) {
-        panel->setGeometry(box);
-        const auto labels = panel->findChildren<QLabel*>();
-        for (QLabel* l : labels)
-            l->resize(box.width() / 2 - px(10), lineHeight);
-    }
+    PoangPanel->setGeometry(box);
+    Panel13->setGeometry(box);
+    for (QLabel* l : PoangPanel->findChildren<QLabel*>())
+        l->resize(box.width() / 2 - px(10), lineHeight);
     PoangPanel->findChild<QLabel*>(QStringLiteral("caption"))->move(px(10), px(8));
     FragaLabel->move(box.width() / 2, px(8));
     PoangPanel->findChild<QLabel*>(QStringLiteral("PoangCaption"))->move(px(10), px(8) + lineHeight + px(4));
     PoangLabel->move(box.width() / 2, px(8) + lineHeight + px(4));
-    Panel13->findChild<QLabel*>(QStringLiteral("caption"))->setGeometry(px(10), px(8), box.width() - px(20), lineHeight);
-    FelKvarLabel->setGeometry(px(10), px(8) + lineHeight + px(4), box.width() - px(20), lineHeight);
+    FelKvarLabel->setGeometry(px(10), 0, box.width() - px(20), box.height());
+    FelKvarLabel->setAlignment(Qt::AlignCenter);
 
     QLineEdit* edit = Answer->Edit1;
     edit->setGeometry(FrageLabel2->x(), FrageLabel2->y() + FrageLabel2->height() * 3 / 2,
@@ -474,8 +477,12 @@ void TDinaOrd::answerEntered()
     }
     if (!right)
         SvarsLabel->show();
+    const int position = e.SeriesPos;
     series().judged(right);
-    refreshBoxes();
+    // The number of the word on screen stays while its answer shows.
+    if (series().waiting())
+        FragaLabel->setText(QStringLiteral("%1/%2").arg(std::clamp(position, 1, e.SeriesSize)).arg(e.SeriesSize));
+    PoangLabel->setText(scoreText(Score));
 }
 
 QString TDinaOrd::scoreText(double score)
@@ -492,7 +499,6 @@ void TDinaOrd::refreshBoxes()
     FragaLabel->setText(QStringLiteral("%1/%2").arg(std::clamp(e.SeriesPos, 1, e.SeriesSize)).arg(e.SeriesSize));
     PoangLabel->setText(scoreText(Score));
     FelKvarLabel->setText(QStringLiteral("Fel kvar: %1").arg(source_->storedErrors(e)));
-    Panel13->findChild<QLabel*>(QStringLiteral("caption"))->hide();
 }
 
 void TDinaOrd::diagnosisChanged()

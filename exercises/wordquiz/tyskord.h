@@ -49,7 +49,7 @@ public:
 
     // --- the list, the name box, the quiz ---------------------------------------------
     QFrame* Panel2;          // the list panel
-    QListWidget* ListBox1;   // "Elije archivo"
+    QListWidget* ListBox1;   // "Elige archivo"
     QFrame* FilPanel;        // the title strip
     QLabel* FilLabel;
     QFrame* namnruta;        // "Escribe tu nombre" " Aprieta Enter."
