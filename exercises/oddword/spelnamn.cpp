@@ -137,6 +137,14 @@ bool TSpelNam::testNames()
         allNamed = allNamed && !empty;
     }
     if (!allNamed) {
+        // The pupil is taken to the first field that still wants a name.
+        for (int i = 0; i < shown_; ++i) {
+            if (Fel[std::size_t(i)]->isVisibleTo(this)) {
+                Namn[std::size_t(i)]->setFocus();
+                Namn[std::size_t(i)]->selectAll();
+                break;
+            }
+        }
         if (++failures_ >= 4) {
             setWindowTitle(EscapeLabel->text());
             EscapeLabel->show();

@@ -173,6 +173,7 @@ void OddWordTest::playerNamesAreCheckedBeforeTheGame()
     QVERIFY(w.Fel[1]->isVisible()); // beside field 2 only
     QVERIFY(!w.Fel[2]->isVisible());
     QCOMPARE(w.Fel[1]->text(), QStringLiteral("Eso no era ningún nombre."));
+    QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.Namn[1])); // back to the field without a name
     // Typing in field 2 takes its error back.
     QTest::keyClicks(w.Namn[1], QStringLiteral("x"));
     QVERIFY(!w.Fel[1]->isVisible());
