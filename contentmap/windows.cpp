@@ -8,6 +8,7 @@
 #include "contentmap/translation.h"
 #include "contentmap/twoforms.h"
 #include "contentmap/writein.h"
+#include "contentmap/wordlists.h"
 
 namespace lingvaro {
 
@@ -31,6 +32,10 @@ const std::vector<WindowDescriptor>& windowDescriptors()
          .lineProblems = writein::lineProblems, .firstHelpField = writein::firstHelpFieldOf},
         {.className = "Tskriv2", .hasRulesButton = twoforms::hasRulesButton, .rulePage = twoforms::rulePage,
          .lineProblems = twoforms::lineProblems},
+        {.className = "TDinaOrd", .listedFiles = {"*.sp1", "*.sp2"}, .lineProblems = wordlists::lineProblems},
+        {.className = "TEget", .dataFolder = nullptr},
+        {.className = "TSpelNam", .dataFolder = nullptr},
+        {.className = "Tkatten", .lineProblems = wordlists::oddWordLineProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

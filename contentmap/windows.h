@@ -22,6 +22,10 @@ struct WindowDescriptor {
     const char* dataFolder = "\\DATA\\";
     // Files it always needs (for instance "\BILD\KARTA.BMP").
     std::vector<const char*> fixedFiles = {};
+    // Files it finds by a pattern in its data folder rather than by a menu's
+    // leaf (the quiz's word lists, "*.sp1"): the installation needs at least one
+    // of each, and each is read with the window's line rules.
+    std::vector<const char*> listedFiles = {};
     // Files an exercise of the window needs besides its data file (pictures,
     // sounds), by exercise number; null when none.
     std::vector<std::string> (*exerciseFiles)(int exerciseNo) = nullptr;

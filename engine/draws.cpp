@@ -35,6 +35,9 @@ void Engine::ResetDrawState(int first, int last)
     ErrorList.fill(ErrorEntry{});
     WordErrorList.fill(ErrorEntry{});
     ErrorCounts.fill(0);
+    WordErrorCounts.fill(0);
+    WordListFiles.fill({});
+    WordListFingerprints.fill(0);
     CatalogueIndex = 0;
     WordSlot = 0;
 }

@@ -33,6 +33,9 @@ bool Engine::Start(const PlatformDirs& dirs)
     QuestionNo = 1;
     WorkMode = lingvaro::WorkMode::Practice;
     ReadPathIni(dirs);
+    // A list the program brings that the hard disk has not got yet (a newer
+    // program on an older installation) is put beside the others.
+    copyMissingWordLists(CdPath, PcPath);
     if (!BuildDataCatalogue())
         return false;
     BuildPraiseCatalogue();

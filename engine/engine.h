@@ -198,6 +198,8 @@ public:
     std::string& Password = DiagnosisRecord.Password;                      // string[10]
     Table1<int32_t, DiagnosisItems>& DiagnosisResults = DiagnosisRecord.DiagnosisResults;
     std::string PupilName, PlayerName2, PlayerName3;
+    int PlayerCount = 0;           // players of a game: 1..3, 0 before the names were first asked
+    bool PlayersCancelled = false; // the player names were left with "&Para"
 
     // Vocabulary quiz tables that outlive its window
     Table1<int32_t, WordListSlots> WordDrawCounters;
@@ -205,6 +207,17 @@ public:
     Table1<ErrorEntry, WordErrorListSize> WordErrorList;
     Table1<int32_t, WordErrorSlots> WordErrorCounts;
     int32_t WordSlot = 0;
+    // The list each slot holds (its path) and a fingerprint of its contents, so
+    // that a list keeps its slot wherever it stands in a menu's list, and a list
+    // that has changed since it was counted starts its slot afresh.
+    Table1<std::string, WordListSlots> WordListFiles;
+    Table1<uint64_t, WordListSlots> WordListFingerprints;
+    std::string WordFilePath;  // the list being quizzed (a path of this system)
+    std::string WordListTitle; // its name as shown (cp1252, string[50])
+    // The record table of the list and the entry it is to take.
+    std::string RecordTablePath;
+    std::string RecordName; // cp1252, string[21]
+    uint16_t RecordScore = 0;
 
     // Main window
     Table1<int32_t, 6> StartPictures;
@@ -243,6 +256,10 @@ inline std::string cut(std::string_view s, std::size_t n) { return std::string(s
 } // namespace lingvaro
 
 namespace lingvaro {
+// Copies the word lists ("*.sp1", "*.sp2") of the installation `from` into the
+// DATA folder of the hard-disk installation `pc` where it lacks them: a list
+// already there is never replaced, so a teacher's own version stays.
+void copyMissingWordLists(const std::filesystem::path& from, const std::filesystem::path& pc);
 // The folders of this system for the start-up, for a program in executableDir.
 PlatformDirs systemDirs(const std::filesystem::path& executableDir);
 } // namespace lingvaro

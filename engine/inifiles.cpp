@@ -2,6 +2,7 @@
 // first start, which sets up a per-user installation.
 
 #include "engine/engine.h"
+#include "engine/durablefile.h"
 #include "engine/paths.h"
 
 #include <QFile>
@@ -38,6 +39,31 @@ std::string withoutTrailingSeparator(std::string s)
     return s;
 }
 
+} // namespace
+
+void copyMissingWordLists(const fs::path& from, const fs::path& pc)
+{
+    // Each list goes in under a scratch name and takes its own name only when
+    // whole, so that a start cut short never leaves half a list behind.
+    std::error_code ec;
+    const auto data = paths::find(pc, u"DATA"_qs);
+    if (from.empty() || !data || fs::equivalent(from, pc, ec))
+        return;
+    for (const char* pattern : {"*.sp1", "*.sp2"}) {
+        for (const auto& list : paths::list(from, u"\\DATA"_qs, QString::fromLatin1(pattern))) {
+            if (paths::exists(*data, paths::entryName(list)))
+                continue;
+            const fs::path scratch = *data / (list.filename().native() + ".part");
+            if (fs::copy_file(list, scratch, fs::copy_options::overwrite_existing, ec)
+                && nothingAt(*data / list.filename()))
+                fs::rename(scratch, *data / list.filename(), ec);
+            fs::remove(scratch, ec);
+        }
+    }
+}
+
+namespace {
+
 std::optional<fs::path> findPathIni(const std::vector<fs::path>& configDirs)
 {
     for (const auto& dir : configDirs)
@@ -46,19 +72,15 @@ std::optional<fs::path> findPathIni(const std::vector<fs::path>& configDirs)
     return std::nullopt;
 }
 
-// The per-user hard-disk installation: its folders, and the word lists the
-// program lists from the hard-disk installation alone, copied from the bundled one.
+// The per-user hard-disk installation: its folders, and the word lists of the
+// bundled installation.
 fs::path makeUserInstallation(const PlatformDirs& dirs)
 {
     std::error_code ec;
     const fs::path pc = dirs.userDataDir / "lingvaro";
     for (const char* sub : {"DATA", "Eget", "RESULTAT", "PROGRAM"})
         fs::create_directories(paths::place(pc, QString::fromLatin1(sub)), ec);
-    const fs::path data = paths::place(pc, u"DATA"_qs);
-    for (const char* pattern : {"*.sp1", "*.sp2"}) {
-        for (const auto& list : paths::list(dirs.bundledContent, u"\\DATA"_qs, QString::fromLatin1(pattern)))
-            fs::copy_file(list, data / list.filename(), fs::copy_options::skip_existing, ec);
-    }
+    copyMissingWordLists(dirs.bundledContent, pc);
     return pc;
 }
 

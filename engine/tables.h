@@ -32,7 +32,7 @@ constexpr int MaxPictures = 50;
 constexpr int FieldCount = 10;
 constexpr int WordListSlots = 160;
 constexpr int WordErrorListSize = 200;
-constexpr int WordErrorSlots = 50;
+constexpr int WordErrorSlots = WordListSlots; // a count for every list slot
 constexpr int DiagnosisItems = 41;
 
 } // namespace lingvaro

@@ -2,6 +2,9 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
+#include "exercises/oddword/katten.h"
+#include "exercises/oddword/spelnamn.h"
+#include "exercises/ownlists/egetu.h"
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"
@@ -37,6 +40,9 @@ const std::map<std::string, WindowOpener>& windowRegistry()
         all.emplace("TVisaHtm", opener<TVisaHtm>());
         all.emplace("TKarta", opener<TKarta>());
         all.emplace("TFlagga", opener<TFlagga>());
+        all.emplace("TEget", opener<TEget>());
+        all.emplace("TSpelNam", opener<TSpelNam>());
+        all.emplace("Tkatten", opener<Tkatten>());
         return all;
     }();
     return windows;
@@ -142,8 +148,13 @@ void openMenu(AppContext& app, const std::string& name)
 void openLeaf(AppContext& app, const MenuItem& item)
 {
     Engine& e = app.engine;
-    if (item.dataFile)
+    // The exercise number follows the leaf's file unless the leaf names one: a
+    // window that reads its file through the engine (the game after its player
+    // names) must not find the number a quiz of own lists left behind.
+    if (item.dataFile) {
         e.DataFileName = toCp1252(QString::fromUtf8(item.dataFile));
+        e.ExerciseNo = Engine::GeProgramtal(e.DataFileName);
+    }
     if (item.exerciseNo != 0)
         e.ExerciseNo = uint16_t(item.exerciseNo);
 

@@ -152,14 +152,36 @@ void checkWindowsNeeds(const fs::path& base, QStringList& problems)
     };
     for (const MenuDef& menu : menuTree()) {
         for (const MenuItem& item : menu.items) {
-            const WindowDescriptor* window = findWindow(item.opens);
-            if (!window)
-                continue;
+            // A leaf may open windows in a row (the player names, then the
+            // game): each needs its files, and the last one reads the data file.
+            const QStringList opens = QString::fromLatin1(item.opens).split(u' ', Qt::SkipEmptyParts);
             const QString why = QString::fromUtf8(menu.title) + QStringLiteral(" / ") + QString::fromUtf8(item.caption);
-            for (const char* file : window->fixedFiles)
-                need(QString::fromUtf8(file), why);
-            if (window->dataFolder && item.dataFile)
+            const WindowDescriptor* window = nullptr;
+            for (const QString& name : opens) {
+                window = findWindow(name.toStdString());
+                if (window)
+                    for (const char* file : window->fixedFiles)
+                        need(QString::fromUtf8(file), why);
+            }
+            if (window && window->dataFolder && item.dataFile)
                 exerciseFile(*window, toCp1252(QString::fromUtf8(item.dataFile)), why);
+        }
+    }
+    // Files a window finds by their names' pattern, each with its line rules.
+    for (const WindowDescriptor& window : windowDescriptors()) {
+        if (!window.dataFolder)
+            continue;
+        const QString folder = QString::fromLatin1(window.dataFolder);
+        for (const char* pattern : window.listedFiles) {
+            const auto files = paths::list(base, folder, QString::fromLatin1(pattern));
+            if (files.empty())
+                problems << QString("%1: inga filer %2 i %3").arg(QString::fromLatin1(window.className),
+                                                                   QString::fromLatin1(pattern), folder.mid(1, folder.size() - 2));
+            for (const fs::path& file : files) {
+                const std::string name = toCp1252(paths::entryName(file));
+                checkDataFile(base, name, false, problems);
+                checkLines(file, window, name, problems);
+            }
         }
     }
     need(u"\\data\\Lingvaro.htm"_qs, u"Manual"_qs);

@@ -21,13 +21,15 @@ namespace {
 // alternatives) is named here when it comes.
 bool readsLikeTranslation(const std::string& window)
 {
-    return window == "TSKRIV" || window == "TBilden" || window == "TSkrivinf";
+    return window == "TSKRIV" || window == "TBilden" || window == "TSkrivinf" || window == "TDinaOrd";
 }
 
-std::string firstWord(const char* text)
+// The window that reads a leaf's data file: the last of those it opens in a row.
+std::string lastWord(const char* text)
 {
     const std::string s = text ? text : "";
-    return s.substr(0, s.find(' '));
+    const std::size_t space = s.rfind(' ');
+    return space == std::string::npos ? s : s.substr(space + 1);
 }
 
 // "SpDi07.DAT" → 7, "SpOvn107.DAT" → 7; 0 for any other name.
@@ -96,7 +98,7 @@ std::string windowOfDataFile(const std::string& name)
     for (const MenuDef& menu : menuTree())
         for (const MenuItem& item : menu.items)
             if (item.dataFile && upperCp1252(toCp1252(QString::fromUtf8(item.dataFile))) == upper)
-                return firstWord(item.opens);
+                return lastWord(item.opens);
     bool test = false;
     if (const int item = diagnosisItemOf(upper, &test))
         return diagnosisItemWindowClass(item);
@@ -229,6 +231,18 @@ QStringList checkContentRules(const fs::path& base)
             continue;
         if (const auto lines = readQuestionLines(file))
             problems << checkLineRules(name, *lines);
+    }
+    // The files a window finds by a pattern (the word lists).
+    for (const WindowDescriptor& window : windowDescriptors()) {
+        if (!window.dataFolder || !knowsWindowFields(window.className))
+            continue;
+        for (const char* pattern : window.listedFiles) {
+            auto listed = paths::list(base, QString::fromLatin1(window.dataFolder), QString::fromLatin1(pattern));
+            std::sort(listed.begin(), listed.end());
+            for (const auto& file : listed)
+                if (const auto lines = readQuestionLines(file))
+                    problems << checkLineRules(toCp1252(paths::entryName(file)), *lines);
+        }
     }
     return problems;
 }

@@ -5,6 +5,7 @@
 //   lingvaro-tool judge FILE N ANSWER [--kind K]
 //   lingvaro-tool check [BASEDIR]             problems of an installation
 //   lingvaro-tool diagnosis FILE              the diagnosis file as CSV for teachers
+//   lingvaro-tool records FILE                a record table (".TNR") as CSV
 //   lingvaro-tool menu [--json]               the whole menu tree and the windows it opens
 //
 // Bad use prints one line on standard error and exits with status 2.
@@ -13,6 +14,7 @@
 #include "engine/cp1252.h"
 #include "engine/diagnosis.h"
 #include "engine/engine.h"
+#include "engine/recordtable.h"
 #include "engine/textfile.h"
 #include "tools/contentcheck.h"
 
@@ -302,6 +304,30 @@ int diagnosis(const std::vector<std::string>& args)
     return 0;
 }
 
+int records(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        throw UsageError{"usage: lingvaro-tool records FILE"};
+    const fs::path file = args[0];
+    std::error_code ec;
+    const auto bytes = fs::is_regular_file(file, ec) ? readFileBytes(file) : std::nullopt;
+    if (!bytes)
+        throw UsageError{"cannot read " + file.string()};
+    const RecordEntries table = parseRecordEntries(*bytes);
+    QString o = QStringLiteral("rank,name,tested,score\r\n");
+    int rank = 0;
+    for (const RecordEntry& r : table.entries)
+        o += QStringList{QString::number(++rank), csvField(fromCp1252(r.name)), recordExportTime(r),
+                         QString::number(r.score)}
+                 .join(u',')
+             + QStringLiteral("\r\n");
+    out(o);
+    if (table.cutOff != 0)
+        std::cerr << "lingvaro-tool: " << file.string() << ": the last " << table.cutOff
+                  << " bytes are not a whole record and are left out\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -310,7 +336,7 @@ int main(int argc, char* argv[])
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
         if (args.empty())
-            throw UsageError{"usage: lingvaro-tool scramble|unscramble|show|judge|check|diagnosis|menu ..."};
+            throw UsageError{"usage: lingvaro-tool scramble|unscramble|show|judge|check|diagnosis|records|menu ..."};
         const std::string command = args.front();
         args.erase(args.begin());
         if ((command == "scramble" || command == "unscramble") && args.empty())
@@ -323,6 +349,8 @@ int main(int argc, char* argv[])
             return check(args);
         if (command == "diagnosis")
             return diagnosis(args);
+        if (command == "records")
+            return records(args);
         if (command == "menu")
             return menu(args);
         throw UsageError{"unknown command: " + command};

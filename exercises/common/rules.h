@@ -84,6 +84,11 @@ struct ExerciseRules {
     // on with the next question, as the shown one has had its answer.
     bool pausesWhileWaiting = false;
 
+    // A file shorter than a series is asked round again until the series is
+    // full (a word list of three words gives a series of ten), rather than
+    // being asked whole once.
+    bool shortFileFillsSeries = false;
+
     // What the window has.
     bool starColumn = true;
     bool rewardPicture = true;

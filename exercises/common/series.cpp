@@ -55,8 +55,9 @@ void ExerciseSeries::begin()
     } else {
         // A file shorter than a series is asked whole, never a question twice.
         const int count = source_->questionCount(e_);
-        e_.QuestionTotal = e_.SeriesSize = count > 0 ? std::min(count, Engine::QuestionsPerSeries)
-                                                     : Engine::QuestionsPerSeries;
+        e_.QuestionTotal = e_.SeriesSize = count > 0 && !rules_.shortFileFillsSeries
+                                               ? std::min(count, Engine::QuestionsPerSeries)
+                                               : Engine::QuestionsPerSeries;
         if (isWorksheet(mode()) || !rules_.starColumn)
             view_.hideStars();
         else

@@ -68,6 +68,12 @@ const WindowLanguages windowLanguages[] = {
     // The second writing window: the word and its first form; the second form and
     // the Swedish text stand where helps stand in other windows.
     {"Tskriv2", Lang::Spanish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
+    // The word lists of the vocabulary quiz ("*.sp1", "*.sp2"): a word and its
+    // translation, either way.
+    {"TDinaOrd", Lang::Source, Lang::Target, Lang::Either, Lang::Skip, Lang::Target},
+    // The odd-word game: four Spanish words (the last two read as helps) and the
+    // Swedish comment that names them.
+    {"Tkatten", Lang::Spanish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
 };
 // A window not in the table yet: its fields are only known to be words.
 const WindowLanguages unknownWindow = {"", Lang::Either, Lang::Either, Lang::Either, Lang::Skip, Lang::Either};
@@ -187,6 +193,22 @@ std::vector<Text> installationTexts(const fs::path& base)
             for (std::size_t f = 0; f < q.fields.size(); ++f)
                 texts.push_back({u"%1 fråga %2 fält %3"_qs.arg(shown).arg(q.number).arg(f + 1), fromCp1252(q.fields[f]),
                                  languageOf(langs, q.roles[f])});
+    }
+
+    // The word lists, which no menu leaf names: the quiz lists them by their endings.
+    std::vector<fs::path> lists = paths::list(base, "\\DATA", "*.sp1");
+    for (const auto& list : paths::list(base, "\\DATA", "*.sp2"))
+        lists.push_back(list);
+    const WindowLanguages& quiz = languagesOfWindow("TDinaOrd", 0);
+    for (const auto& file : sorted(lists)) {
+        const QString shown = paths::entryName(file);
+        headerLines(file, shown, quiz.heading);
+        const auto lines = readQuestionLines(file);
+        EXPECT_TRUE(lines) << shown.toStdString();
+        for (const QuestionLine& q : lines.value_or(std::vector<QuestionLine>{}))
+            for (std::size_t f = 0; f < q.fields.size(); ++f)
+                texts.push_back({u"%1 fråga %2 fält %3"_qs.arg(shown).arg(q.number).arg(f + 1), fromCp1252(q.fields[f]),
+                                 languageOf(quiz, q.roles[f])});
     }
 
     // Praise: the Spanish sentence, then its Swedish lines; the placeholders are no words.

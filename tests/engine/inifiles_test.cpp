@@ -100,6 +100,20 @@ TEST_F(PathFile, TheFirstStartSetsUpAWritableInstallation)
     ASSERT_TRUE(started.Start(dirs));
     EXPECT_EQ(started.DataFileCount, 1);
     EXPECT_TRUE(started.Kolla("SPA14000.DAT"));
+
+    // A newer program brings a list the installation lacks: every start puts it
+    // in, and never over a list that is there (in whatever case it is spelt).
+    bundled.write("DATA/Ny.sp1", "ny lista");
+    bundled.write("DATA/ord2.SP2", "ny version");
+    std::ofstream(pc / "DATA" / "ord2.sp2") << "min version";
+    Engine later;
+    later.setPlatform(&platform, &platform, &platform);
+    ASSERT_TRUE(later.Start(dirs));
+    EXPECT_EQ(slurp(pc / "DATA" / "Ny.sp1"), "ny lista");
+    EXPECT_EQ(slurp(pc / "DATA" / "ord2.sp2"), "min version");
+    EXPECT_FALSE(fs::exists(pc / "DATA" / "ord2.SP2"));
+    EXPECT_EQ(slurp(pc / "DATA" / "ORD.SP1"), "mina ord");
+    EXPECT_FALSE(fs::exists(pc / "DATA" / "Ny.sp1.part"));
 }
 
 TEST_F(PathFile, AnEmptyHardDiskPathIsTakenAsNotSet)

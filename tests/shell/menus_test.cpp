@@ -33,6 +33,9 @@ struct Fixture {
         engine.setPlatform(&platform, &platform, &platform);
         engine.PcPath = pc.path().native();
         engine.CdPath = qEnvironmentVariable("LINGVARO_STAGED_CONTENT").toStdString();
+        // A pupil who has written an own list, so that its quiz opens.
+        pc.write("Eget/Vecka 3.egt", "$Vecka 3\r\n$\xd6vers\xe4tt till spanska\r\ncasa#hus\r\n");
+        engine.OwnDir = (pc.path() / "Eget").native();
         engine.BuildDataCatalogue();
         engine.BuildPraiseCatalogue();
         engine.ResetDrawState();
@@ -86,9 +89,12 @@ void MenusTest::everyLeafOpensItsWindowOnItsFile()
             }
             ++opened;
             QVERIFY2(f.platform.messages.empty(), qPrintable(what + QStringLiteral(": ") + f.platform.texts().join(u'|')));
-            QCOMPARE(f.platform.openedWindows, QStringList{QString::fromLatin1(item.opens)});
+            // Windows in a row stop at the first one left without an answer (the player names).
+            QCOMPARE(f.platform.openedWindows, QStringList{QString::fromLatin1(item.opens).section(u' ', 0, 0)});
+            // A leaf that names neither a file nor a number (the own-list editor) runs no exercise.
             const int expected = item.exerciseNo ? item.exerciseNo : Engine::GeProgramtal(seenFile);
-            QVERIFY2(seenExercise == expected, qPrintable(what));
+            if (item.dataFile || item.exerciseNo)
+                QVERIFY2(seenExercise == expected, qPrintable(what));
         }
     }
     QVERIFY(leaves > 150);

@@ -55,6 +55,32 @@ TEST(ContentCheck, KnowsWhatTheWindowsNeed)
     EXPECT_FALSE(problems.contains("DATA/Spa52300.DAT saknas (Substantiv / Plural)"));
 }
 
+// The quiz's word lists, which no leaf names, and the odd-word game's file,
+// which the game reads after its player names.
+TEST(ContentCheck, KnowsTheWordListsAndTheOddWordGame)
+{
+    ScratchDir dir;
+    dir.write("DATA/x.txt", "");
+    QStringList problems = checkInstallation(dir.path());
+    EXPECT_TRUE(problems.contains("TDinaOrd: inga filer *.sp1 i DATA")) << problems.join('\n').toStdString();
+    EXPECT_TRUE(problems.contains("TDinaOrd: inga filer *.sp2 i DATA"));
+
+    dir.write("DATA/SveSpa1.sp1", crlf({"$Familjen", "bror#el hermano#&un hermano", "syster#la hermana#en hj\xe4lp",
+                                        "bror#el hermano", "mor#la madre#&la madre", "utan svar"}));
+    dir.write("DATA/Djur.sp2", crlf({"$Djur", "; inga ord"}));
+    dir.write("DATA/SPA16000.DAT", crlf({"perro#manzana#pera#uva#Perro \xe4r ett djur.", "gato#perro#vaca#&oveja#X",
+                                         "uno#dos#tres#Uno"}));
+    problems = checkInstallation(dir.path());
+    for (const char* expected :
+         {"SveSpa1.sp1 rad 3: fält 3 är inget alternativ (börjar inte med &): förhöret visar inga hjälptexter",
+          "SveSpa1.sp1 fråga 3: samma fråga som fråga 1", "SveSpa1.sp1 fråga 4: alternativet \"la madre\" är samma som svaret",
+          "SveSpa1.sp1 rad 6: ingen fråga: ordet och svaret skiljs åt av #", "Djur.sp2: har inga frågor",
+          "SPA16000.DAT rad 2: fält 4 är ett alternativ: ett ord här har bara en form",
+          "SPA16000.DAT rad 3: fält 5 saknas: fyra ord och en kommentar"})
+        EXPECT_TRUE(problems.contains(QString::fromUtf8(expected))) << expected << "\n" << problems.join('\n').toStdString();
+    EXPECT_FALSE(problems.join('\n').contains("SPA16000.DAT rad 1"));
+}
+
 // The clock's lines stand for their times by their place; the level file's
 // lines start with their level, and the levels must make a ladder.
 TEST(ContentCheck, KnowsTheClockAndTheLevels)

@@ -1,6 +1,7 @@
 // lingvaro-tool as a script or a content author uses it.
 
 #include "engine/diagnosis.h"
+#include "engine/recordtable.h"
 #include "tests/engine/testsupport.h"
 
 #include <QJsonArray>
@@ -143,6 +144,36 @@ TEST(Tool, DiagnosisAsCsvForTeachers)
     const ToolRun missing = tool({"diagnosis", path(dir.path() / "none.DIA")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.out.isEmpty());
+}
+
+TEST(Tool, RecordTableAsCsvForTeachers)
+{
+    ScratchDir dir;
+    const QDateTime when(QDate(2004, 5, 17), QTime(14, 3));
+    const std::string bytes = lingvaro::RecordEntry::make("Ana, \"Nena\" L\xf3pez", 312, when).toBytes()
+                              + lingvaro::RecordEntry::make("", 7, when.addYears(20)).toBytes();
+    const auto file = dir.write("SVESPA1.TNR", bytes);
+    const ToolRun r = tool({"records", path(file)});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(r.out), QStringLiteral("rank,name,tested,score\r\n"
+                                                       "1,\"Ana, \"\"Nena\"\" López\",2004-05-17 14:03,312\r\n"
+                                                       "2,,2024-05-17 14:03,7\r\n"));
+    EXPECT_TRUE(r.err.isEmpty());
+
+    // An empty table is the header alone; a cut-off record is left out and named.
+    const ToolRun empty = tool({"records", path(dir.write("EMPTY.TNR", ""))});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, QByteArray("rank,name,tested,score\r\n"));
+    const ToolRun cut = tool({"records", path(dir.write("CUT.TNR", bytes + "xyz"))});
+    EXPECT_EQ(cut.status, 0);
+    EXPECT_EQ(QString::fromUtf8(cut.out).count(QStringLiteral("\r\n")), 3);
+    EXPECT_EQ(QString::fromUtf8(cut.err).count(u'\n'), 1);
+    EXPECT_TRUE(cut.err.contains("3 bytes"));
+
+    const ToolRun missing = tool({"records", path(dir.path() / "none.TNR")});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_EQ(QString::fromUtf8(missing.err).count(u'\n'), 1);
 }
 
 } // namespace

@@ -367,6 +367,22 @@ TEST(Series, AFileShorterThanASeriesIsAskedWhole)
         s.answerRight();
     EXPECT_EQ(std::set<std::string>(s.window.asked.begin(), s.window.asked.end()).size(), 7u);
     EXPECT_EQ(s.series->state(), ExerciseSeries::State::Over);
+
+    // Where the rules fill the series, three questions go round until ten are
+    // asked, each once before any comes again.
+    Series filled(3);
+    filled.rules.shortFileFillsSeries = true;
+    filled.begin();
+    EXPECT_EQ(filled.e.QuestionTotal, 10);
+    EXPECT_EQ(filled.window.starBoxes, 10);
+    for (int i = 1; i <= 10; ++i)
+        filled.answerRight();
+    const auto& asked = filled.window.asked;
+    ASSERT_EQ(asked.size(), 10u);
+    EXPECT_EQ(std::set<std::string>(asked.begin(), asked.begin() + 3).size(), 3u);
+    for (std::size_t i = 3; i < asked.size(); ++i)
+        EXPECT_EQ(asked[i], asked[i % 3]);
+    EXPECT_EQ(filled.series->state(), ExerciseSeries::State::Over);
 }
 
 TEST(Series, HelpAndTheLampCountOnlyWhereTheRulesSay)
