@@ -1,6 +1,7 @@
 #include "contentmap/windows.h"
 
 #include "contentmap/pictures.h"
+#include "contentmap/sentences.h"
 #include "contentmap/klockan.h"
 #include "contentmap/stegran.h"
 #include "contentmap/clickchoice.h"
@@ -31,6 +32,8 @@ const std::vector<WindowDescriptor>& windowDescriptors()
          .lineProblems = writein::lineProblems, .firstHelpField = writein::firstHelpFieldOf},
         {.className = "Tskriv2", .hasRulesButton = twoforms::hasRulesButton, .rulePage = twoforms::rulePage,
          .lineProblems = twoforms::lineProblems},
+        {.className = "TSats", .hasRulesButton = sentences::hasRulesButton, .rulePage = sentences::rulePage,
+         .lineProblems = sentences::lineProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

@@ -68,6 +68,8 @@ const WindowLanguages windowLanguages[] = {
     // The second writing window: the word and its first form; the second form and
     // the Swedish text stand where helps stand in other windows.
     {"Tskriv2", Lang::Spanish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
+    // The sentence analysis: a Spanish sentence; the codes of its parts (AO, DO, P, PF, S, -) are no words.
+    {"TSats", Lang::Spanish, Lang::Skip, Lang::Skip, Lang::Skip, Lang::Skip},
 };
 // A window not in the table yet: its fields are only known to be words.
 const WindowLanguages unknownWindow = {"", Lang::Either, Lang::Either, Lang::Either, Lang::Skip, Lang::Either};
