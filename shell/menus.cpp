@@ -2,6 +2,9 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
+#include "exercises/reading/avsloja.h"
+#include "exercises/reading/speedu.h"
+#include "exercises/reading/top9u.h"
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"
@@ -36,6 +39,9 @@ const std::map<std::string, WindowOpener>& windowRegistry()
         all.emplace("TVisaHtm", opener<TVisaHtm>());
         all.emplace("TKarta", opener<TKarta>());
         all.emplace("TFlagga", opener<TFlagga>());
+        all.emplace("Tavsloj", opener<Tavsloj>());
+        all.emplace("TSpeed", opener<TSpeed>());
+        all.emplace("Ttop9", opener<Ttop9>());
         return all;
     }();
     return windows;

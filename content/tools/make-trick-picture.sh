@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Paints the closing picture of the name trick, BILD/TOP9.BMP: a magician's top
+# hat with a rabbit peeping out, a wand throwing sparks, three playing cards and
+# a starry night, drawn with ImageMagick primitives (this project's own drawing).
+# The bottom right is left dark and plain: the window writes the pupil's name
+# and the guessed name there.
+#
+# Usage: make-trick-picture.sh OUTDIR        writes OUTDIR/BILD/TOP9.BMP
+#
+# Without ImageMagick's "convert" nothing is written and the script still succeeds.
+set -euo pipefail
+export LC_ALL=C
+
+if [[ $# -ne 1 ]]; then
+  echo "usage: $0 OUTDIR" >&2
+  exit 2
+fi
+if ! command -v convert >/dev/null 2>&1; then
+  echo "make-trick-picture: warning: ImageMagick's convert was not found, TOP9.BMP not written" >&2
+  exit 0
+fi
+dir=$1/BILD
+mkdir -p "$dir"
+
+W=1024 H=768
+
+# Stars at fixed places (a small linear congruential walk), so two runs write
+# identical files; none in the corner the names go to.
+stars=""
+seed=20261
+for ((i = 0; i < 90; i++)); do
+  seed=$(((seed * 1103515245 + 12345) % 2147483648))
+  x=$((seed % W))
+  seed=$(((seed * 1103515245 + 12345) % 2147483648))
+  y=$((seed % (H * 2 / 3)))
+  r=$((1 + seed % 3))
+  if ((x > 600 && y > 420)); then continue; fi
+  stars+="circle $x,$y $((x + r)),$y "
+done
+
+# A five-pointed spark centred on (cx, cy) with outer radius r.
+spark() {
+  local cx=$1 cy=$2 r=$3 pts="" a x y rr
+  for ((k = 0; k < 10; k++)); do
+    rr=$r
+    ((k % 2 == 1)) && rr=$((r * 2 / 5))
+    a=$(awk -v k="$k" 'BEGIN { printf "%.5f", -1.5707963 + k * 0.6283185 }')
+    x=$(awk -v c="$cx" -v r="$rr" -v a="$a" 'BEGIN { printf "%d", c + r * cos(a) }')
+    y=$(awk -v c="$cy" -v r="$rr" -v a="$a" 'BEGIN { printf "%d", c + r * sin(a) }')
+    pts+="$x,$y "
+  done
+  echo "polygon $pts"
+}
+
+card() { # x y angle suit-colour
+  echo "push graphic-context translate $1,$2 rotate $3
+        fill white stroke '#404040' stroke-width 3 roundrectangle -55,-80 55,80 10,10
+        fill '$4' stroke none circle 0,0 0,26
+        fill '$4' font-size 30 text -46,-48 'A'
+        pop graphic-context"
+}
+
+mvg="
+fill '#fff7c0' stroke none $stars
+$(card 150 610 -18 '#c0102a')
+$(card 215 600 -4 '#202020')
+$(card 280 612 12 '#c0102a')
+push graphic-context
+  fill '#f4f0ea' stroke '#c8bfb4' stroke-width 3
+  ellipse 470,300 26,80 0,360
+  ellipse 540,300 26,80 0,360
+  fill '#f2b8c6' stroke none
+  ellipse 470,305 11,55 0,360
+  ellipse 540,305 11,55 0,360
+  fill '#f4f0ea' stroke '#c8bfb4' stroke-width 3
+  ellipse 505,385 62,48 0,360
+  fill '#202020' stroke none circle 485,375 485,382 circle 525,375 525,382
+  fill '#f2a0b4' circle 505,395 505,401
+pop graphic-context
+fill '#111111' stroke '#333333' stroke-width 2
+polygon 395,400 615,400 600,610 410,610
+fill '#b3122e' stroke none
+rectangle 405,560 605,600
+fill '#111111' stroke '#333333' stroke-width 2
+ellipse 505,612 185,34 0,360
+fill '#2a2a2a' stroke none
+ellipse 505,402 110,18 0,360
+stroke '#101010' stroke-width 16 stroke-linecap round
+line 640,640 820,450
+stroke '#ffffff' stroke-width 16
+line 800,471 820,450
+stroke none fill '#ffd23c'
+$(spark 848 418 34)
+$(spark 900 470 20)
+$(spark 800 380 16)
+$(spark 890 360 12)
+fill '#fff7c0'
+$(spark 870 520 10)
+"
+
+convert -size ${W}x${H} "gradient:#120836-#3d0f5c" -draw "$mvg" \
+  -alpha off -type TrueColor "BMP3:$dir/TOP9.BMP"
