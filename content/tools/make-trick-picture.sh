@@ -34,7 +34,7 @@ for ((i = 0; i < 90; i++)); do
   seed=$(((seed * 1103515245 + 12345) % 2147483648))
   y=$((seed % (H * 2 / 3)))
   r=$((1 + seed % 3))
-  if ((x > 600 && y > 420)); then continue; fi
+  if ((x > 560 && y > 420)); then continue; fi
   stars+="circle $x,$y $((x + r)),$y "
 done
 
@@ -62,40 +62,40 @@ card() { # x y angle suit-colour
 
 mvg="
 fill '#fff7c0' stroke none $stars
-$(card 150 610 -18 '#c0102a')
-$(card 215 600 -4 '#202020')
-$(card 280 612 12 '#c0102a')
+$(card 95 610 -18 '#c0102a')
+$(card 160 600 -4 '#202020')
+$(card 225 612 12 '#c0102a')
 push graphic-context
   fill '#f4f0ea' stroke '#c8bfb4' stroke-width 3
-  ellipse 470,300 26,80 0,360
-  ellipse 540,300 26,80 0,360
+  ellipse 360,300 26,80 0,360
+  ellipse 430,300 26,80 0,360
   fill '#f2b8c6' stroke none
-  ellipse 470,305 11,55 0,360
-  ellipse 540,305 11,55 0,360
+  ellipse 360,305 11,55 0,360
+  ellipse 430,305 11,55 0,360
   fill '#f4f0ea' stroke '#c8bfb4' stroke-width 3
-  ellipse 505,385 62,48 0,360
-  fill '#202020' stroke none circle 485,375 485,382 circle 525,375 525,382
-  fill '#f2a0b4' circle 505,395 505,401
+  ellipse 395,385 62,48 0,360
+  fill '#202020' stroke none circle 375,375 375,382 circle 415,375 415,382
+  fill '#f2a0b4' circle 395,395 395,401
 pop graphic-context
 fill '#111111' stroke '#333333' stroke-width 2
-polygon 395,400 615,400 600,610 410,610
+polygon 285,400 505,400 490,610 300,610
 fill '#b3122e' stroke none
-rectangle 405,560 605,600
+rectangle 295,560 495,600
 fill '#111111' stroke '#333333' stroke-width 2
-ellipse 505,612 185,34 0,360
+ellipse 395,612 185,34 0,360
 fill '#2a2a2a' stroke none
-ellipse 505,402 110,18 0,360
+ellipse 395,402 110,18 0,360
 stroke '#101010' stroke-width 16 stroke-linecap round
-line 640,640 820,450
+line 530,640 710,450
 stroke '#ffffff' stroke-width 16
-line 800,471 820,450
+line 690,471 710,450
 stroke none fill '#ffd23c'
-$(spark 848 418 34)
-$(spark 900 470 20)
-$(spark 800 380 16)
-$(spark 890 360 12)
+$(spark 738 418 34)
+$(spark 790 470 20)
+$(spark 690 380 16)
+$(spark 780 360 12)
 fill '#fff7c0'
-$(spark 870 520 10)
+$(spark 760 520 10)
 "
 
 convert -size ${W}x${H} "gradient:#120836-#3d0f5c" -draw "$mvg" \

@@ -106,7 +106,7 @@ Tavsloj::Tavsloj(AppContext& app) : QDialog(nullptr), app_(app)
     connect(VerButton, &QPushButton::clicked, this, &Tavsloj::VerButtonClick);
 
     CounterPanel = ui::makePanel(this, colour::Navy, 2);
-    const int cw = px(130);
+    const int cw = px(116);
     AttemptsLabel = counter(CounterPanel, QStringLiteral("Número de\n intentos"), px(6), cw, px(16));
     JustasLabel = counter(CounterPanel, QStringLiteral("Las respuestas\njustas"), px(6) + cw, cw, px(16));
     ListoLabel = counter(CounterPanel, QStringLiteral("Listo\n"), px(6) + 2 * cw, cw, px(16));
@@ -117,24 +117,24 @@ Tavsloj::Tavsloj(AppContext& app) : QDialog(nullptr), app_(app)
     setBackground(DragLabel, &colour::Yellow);
     DragLabel->hide();
 
-    ChoicePanel = ui::makePanel(this, colour::Navy, 3);
+    ChoicePanel = ui::makePanel(this, colour::Cream, 3);
     ChoicePanel->setObjectName(QStringLiteral("ChoicePanel"));
     auto* titles = ui::makeLabel(ChoicePanel, QStringLiteral("Elige un titular"), ui::programFamily(), px(20), true,
-                                 colour::Yellow);
+                                 colour::Maroon);
     titles->setObjectName(QStringLiteral("titles"));
     StoryList = new QListWidget(ChoicePanel);
     StoryList->setObjectName(QStringLiteral("StoryList"));
     StoryList->setFont(ui::programFont(px(20)));
     StoryList->installEventFilter(this);
     auto* variants = ui::makeLabel(ChoicePanel, QStringLiteral("Elige la variante de juego"), ui::programFamily(),
-                                   px(20), true, colour::Yellow);
+                                   px(20), true, colour::Maroon);
     variants->setObjectName(QStringLiteral("variants"));
     Variant1 = new QRadioButton(QStringLiteral("Coloca las palabras que te han sido dadas\nen el lugar correcto del texto."),
                                 ChoicePanel);
     Variant2 = new QRadioButton(QStringLiteral("Escribe la palabra que tratas de adivinar"), ChoicePanel);
     for (QRadioButton* b : {Variant1, Variant2}) {
         b->setFont(ui::programFont(px(17)));
-        setTextColour(b, colour::White);
+        setTextColour(b, colour::Navy);
     }
     Variant1->setChecked(true);
     InterrumpeButton = new QPushButton(QStringLiteral("&Interrumpe"), ChoicePanel);
@@ -173,27 +173,34 @@ void Tavsloj::layOut()
     const QSize screen = app_.platform.screenSize();
     const int W = screen.width(), H = screen.height();
     const int L = app_.engine.LetterWidth;
-    Heading->setGeometry(L, L, W * 40 / 64, H * 7 / 48);
-    Heading->RitaOverskriften(QStringLiteral("Descubre"), {}, {}, L, app_.engine.ScaleFactor);
-
     const int right = W - L - CounterPanel->width();
     CounterPanel->move(right, L);
+    Heading->setGeometry(L, L, std::min(W * 40 / 64, right - 2 * L), H * 7 / 48);
+    Heading->RitaOverskriften(QStringLiteral("Descubre"), {}, {}, L, app_.engine.ScaleFactor);
+
     const int columnTop = std::max(Heading->geometry().bottom(), CounterPanel->geometry().bottom()) + px(20);
-    DragList->setGeometry(right, columnTop, CounterPanel->width(), H - columnTop - px(20));
-    EntryPanel->setGeometry(right, columnTop, CounterPanel->width(), px(170));
+    // The words to drag, or the box to type in, in a narrow column on the right;
+    // the story has the rest.
+    const int column = std::min(CounterPanel->width(), px(250));
+    DragList->setGeometry(W - L - column, columnTop, column, H - columnTop - px(20));
+    EntryPanel->setGeometry(W - L - column, columnTop, column, px(170));
     auto* prompt = EntryPanel->findChild<QLabel*>(QStringLiteral("prompt"));
     prompt->setGeometry(px(10), px(10), EntryPanel->width() - px(20), QFontMetrics(prompt->font()).height());
     Edit1->setGeometry(px(10), prompt->geometry().bottom() + px(10), EntryPanel->width() - px(20), px(40));
     VerButton->setGeometry(px(10), Edit1->geometry().bottom() + px(14), EntryPanel->width() - px(20), px(40));
 
-    const int pw = std::min(W - 2 * L, px(620)), ph = std::min(H - 2 * L, px(470));
-    ChoicePanel->setGeometry((W - pw) / 2, (H - ph) / 2, pw, ph);
+    // Under the heading, in the middle of the window.
+    const int choiceTop = Heading->geometry().bottom() + px(24);
+    const int pw = std::min(W - 2 * L, px(680)), ph = std::min(H - choiceTop - L, px(400));
+    ChoicePanel->setGeometry((W - pw) / 2, choiceTop, pw, ph);
     auto* titles = ChoicePanel->findChild<QLabel*>(QStringLiteral("titles"));
     auto* variants = ChoicePanel->findChild<QLabel*>(QStringLiteral("variants"));
     const int m = px(20);
-    titles->setGeometry(m, m, px(200), QFontMetrics(titles->font()).height());
-    StoryList->setGeometry(m, titles->geometry().bottom() + px(8), px(120), ph - titles->geometry().bottom() - px(8) - m);
-    const int x2 = StoryList->geometry().right() + px(30);
+    titles->adjustSize();
+    titles->move(m, m);
+    StoryList->setGeometry(m, titles->geometry().bottom() + px(8), titles->width(),
+                           ph - titles->geometry().bottom() - px(8) - m);
+    const int x2 = StoryList->geometry().right() + px(40);
     variants->setGeometry(x2, m, pw - x2 - m, QFontMetrics(variants->font()).height());
     Variant1->setGeometry(x2, variants->geometry().bottom() + px(14), pw - x2 - m, Variant1->sizeHint().height());
     Variant2->setGeometry(x2, Variant1->geometry().bottom() + px(14), pw - x2 - m, Variant2->sizeHint().height());
@@ -207,7 +214,7 @@ void Tavsloj::layOutRows()
     const QSize screen = app_.platform.screenSize();
     const int L = app_.engine.LetterWidth;
     const int left = L + px(10);
-    const int right = CounterPanel->x() - px(20);
+    const int right = DragList->x() - px(20);
     int nameWidth = 0;
     QFont nameFont = NameLabels[0]->font();
     for (int r = 0; r < game_.rows; ++r)
@@ -218,8 +225,10 @@ void Tavsloj::layOutRows()
         int w = 0;
         for (int i = 0; i < RevealGame::PerRow; ++i) {
             const auto& s = game_.cells[std::size_t(r * RevealGame::PerRow + i)];
+            // Room for the word as it will show when uncovered, and as its mask.
             if (s.used)
-                w += QFontMetrics(f).horizontalAdvance(s.word.size() > s.mask.size() ? s.word : s.mask) + px(10);
+                w += std::max(QFontMetrics(f).horizontalAdvance(s.word), QFontMetrics(f).horizontalAdvance(s.mask))
+                     + px(10);
         }
         return w;
     };
@@ -347,7 +356,8 @@ bool Tavsloj::startListDrag(int row, QPoint globalPos)
     dragRow_ = row;
     DragLabel->setText(u' ' + DragList->item(row)->text() + u' ');
     DragLabel->adjustSize();
-    grabOffset_ = QPoint(DragLabel->width() / 2, DragLabel->height() / 2);
+    // The word rides just above the pointer, so the place under it stays in sight.
+    grabOffset_ = QPoint(DragLabel->width() / 2, DragLabel->height() + px(6));
     DragLabel->move(mapFromGlobal(globalPos) - grabOffset_);
     DragLabel->show();
     DragLabel->raise();

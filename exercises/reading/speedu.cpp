@@ -133,16 +133,25 @@ void SpeedPage::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), colour::Cream);
     p.setFont(textFont());
+    const QFontMetrics fm(p.font());
     for (int i = 0; i < text_.lines.size(); ++i) {
         const QPoint at = lineOrigin(i);
+        // The whole line is drawn twice, each time clipped to its side of the
+        // last read word: the letters stay exactly where they are, only their
+        // colour changes.
+        const int read = text_.greyedInLine(i);
+        const int split = read > 0 ? at.x() + fm.horizontalAdvance(QStringList(text_.words[i].mid(0, read)).join(u' '))
+                                   : 0;
+        const QRect band(0, at.y() - fm.ascent() - 2, width(), fm.height() + 4);
+        p.setClipRect(band.adjusted(split, 0, 0, 0));
         p.setPen(colour::Black);
         p.drawText(at, text_.lines[i]);
-        // The read words over the same place, so they stay exactly on their letters.
-        const int read = text_.greyedInLine(i);
         if (read > 0) {
+            p.setClipRect(QRect(0, band.y(), split, band.height()));
             p.setPen(colour::Silver);
-            p.drawText(at, QStringList(text_.words[i].mid(0, read)).join(u' '));
+            p.drawText(at, text_.lines[i]);
         }
+        p.setClipping(false);
     }
 }
 
@@ -245,7 +254,7 @@ void TSpeed::layOut()
     const QSize screen = app_.platform.screenSize();
     const int W = screen.width(), H = screen.height();
     const int L = std::max<int>(4, app_.engine.LetterWidth);
-    const int column = std::max(px(250), W / 4);
+    const int column = std::max(px(230), W / 5);
     const int right = W - L - column;
     PaintBox->setGeometry(L, L, right - 2 * L, H - 2 * L);
 

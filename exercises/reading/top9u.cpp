@@ -67,8 +67,10 @@ Ttop9::Ttop9(AppContext& app) : QDialog(nullptr), app_(app)
                      QStringLiteral("así que me tienes que decir si eres chico o chica."), QString(),
                      QStringLiteral("Aprieta O si eres chico"), QStringLiteral("Aprieta A si eres chica")});
 
+    // One sentence over two lines: no heading line.
     ListPanel = card({QStringLiteral("Ahora escribe los nueve nombres de"), QStringLiteral("que más te gustan."),
-                      QStringLiteral("Aprieta Enter después de cada nombre.")});
+                      QStringLiteral("Aprieta Enter después de cada nombre.")},
+                     false);
     ListLine2 = ListPanel->findChild<QLabel*>(QStringLiteral("line2"));
     SiguienteButton = new QPushButton(QStringLiteral("La &siguiente"), ListPanel);
     connect(SiguienteButton, &QPushButton::clicked, this, &Ttop9::SiguienteClick);
@@ -88,6 +90,13 @@ Ttop9::Ttop9(AppContext& app) : QDialog(nullptr), app_(app)
     connect(FavouriteEdit, &QLineEdit::returnPressed, this, &Ttop9::favouriteEntered);
 
     GroupPanel = card({QStringLiteral("¿En qué grupo está tu nombre favorito?"), QStringLiteral("Aprieta 1, 2 o 3.")});
+    // The second question looks like the first: a line says the groups are new.
+    RoundLabel = ui::makeLabel(GroupPanel, QStringLiteral("Los nombres han cambiado de grupo."), ui::programFamily(),
+                               px(19), true, colour::Green);
+    RoundLabel->setObjectName(QStringLiteral("RoundLabel"));
+    RoundLabel->adjustSize();
+    RoundLabel->move(px(30), px(90));
+    RoundLabel->hide();
     const int groupWidth = (px(CardWidth) - px(80)) / 3;
     for (int g = 0; g < 3; ++g) {
         QFrame* group = ui::makePanel(GroupPanel, colour::Yellow, 2);
@@ -130,7 +139,7 @@ int Ttop9::px(int v) const { return v * std::max<int>(1, app_.engine.ScaleFactor
 
 // A card in the middle of the window: its lines from the top, and "&Cierra"
 // at its bottom right.
-QFrame* Ttop9::card(const QStringList& lines)
+QFrame* Ttop9::card(const QStringList& lines, bool title)
 {
     const QSize screen = app_.platform.screenSize();
     const int w = std::min(px(CardWidth), screen.width() - 20), h = std::min(px(CardHeight), screen.height() - 20);
@@ -138,8 +147,9 @@ QFrame* Ttop9::card(const QStringList& lines)
     panel->setGeometry((screen.width() - w) / 2, (screen.height() - h) / 2, w, h);
     int y = px(24);
     for (int i = 0; i < lines.size(); ++i) {
-        QLabel* l = ui::makeLabel(panel, lines[i], ui::programFamily(), px(i == 0 ? 24 : 21), true,
-                                  i == 0 ? colour::Maroon : colour::Navy);
+        const bool heading = title && i == 0;
+        QLabel* l = ui::makeLabel(panel, lines[i], ui::programFamily(), px(heading ? 24 : 21), true,
+                                  heading ? colour::Maroon : colour::Navy);
         l->setObjectName(QStringLiteral("line%1").arg(i + 1));
         l->setGeometry(px(30), y, w - px(60), QFontMetrics(l->font()).height());
         y += l->height() + px(8);
@@ -261,6 +271,7 @@ void Ttop9::groupChosen(int group)
             dealt[std::size_t(s)] = places_[std::size_t(order[std::size_t(s)])];
         places_ = dealt;
         round_ = 2;
+        RoundLabel->show();
         showGroups();
         return;
     }
@@ -269,7 +280,8 @@ void Ttop9::groupChosen(int group)
     // The names at the picture's right edge, "&Cierra" under them.
     const QSize screen = app_.platform.screenSize();
     const int margin = px(30);
-    NameLabel->setText(name_ + QStringLiteral(", tu nombre favorito es"));
+    NameLabel->setText(name_ + QStringLiteral(",\ntu nombre favorito es"));
+    NameLabel->setAlignment(Qt::AlignRight);
     GuessLabel->setText(QStringLiteral("¡") + guessed_ + QStringLiteral("!"));
     NameLabel->adjustSize();
     GuessLabel->adjustSize();

@@ -44,6 +44,7 @@ public:
     QFrame* GroupPanel;
     std::array<QFrame*, 3> Groups;
     std::array<QLabel*, 9> GroupLabels;
+    QLabel* RoundLabel;     // "Los nombres han cambiado de grupo." in the second round
     QFrame* FinalPanel;
     QLabel* Picture;
     QLabel* NameLabel;
@@ -71,7 +72,7 @@ protected:
 
 private:
     int px(int designPixels) const;
-    QFrame* card(const QStringList& lines);
+    QFrame* card(const QStringList& lines, bool title = true);
     void showPanel(QFrame* panel);
     void showGroups();
 

@@ -11,6 +11,7 @@
 #include "ui/widgets.h"
 
 #include <QContextMenuEvent>
+#include <QGraphicsOpacityEffect>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,21 +56,17 @@ public:
     }
 };
 
-void setTextColour(QLabel* label, const QColor& c)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, c);
-    label->setPalette(p);
-}
+// How a part looks: a tile that can be picked up, the tile under the pointer
+// or in the hand, or plain black text once it stands above its box.
+enum class Look { Tile, Lit, Placed };
 
-void setBackground(QWidget* w, const QColor* c)
+void setLook(QLabel* part, Look look)
 {
-    w->setAutoFillBackground(c != nullptr);
-    if (c) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Window, *c);
-        w->setPalette(p);
-    }
+    static const QString styles[] = {
+        QStringLiteral("QLabel { color: #0000ff; background: #e4eaff; border: 1px solid #8c9ce8; border-radius: 5px; }"),
+        QStringLiteral("QLabel { color: #0000ff; background: #00ffff; border: 1px solid #0000ff; border-radius: 5px; }"),
+        QStringLiteral("QLabel { color: #000000; background: transparent; border: none; }")};
+    part->setStyleSheet(styles[int(look)]);
 }
 
 // The words of the text around the parts, each with its leading spaces; the
@@ -92,17 +89,17 @@ QStringList words(const QString& text)
 
 } // namespace
 
-std::vector<FlowPlace> flowPieces(const std::vector<FlowPiece>& pieces, const std::function<int(const QString&)>& width,
-                                  int left, int right)
+std::vector<FlowPlace> flowPieces(const std::vector<FlowPiece>& pieces,
+                                  const std::function<int(const FlowPiece&)>& width, int left, int right)
 {
     std::vector<FlowPlace> out;
-    const int space = width(QStringLiteral(" "));
+    const int space = width({QStringLiteral(" "), -1});
     int x = left, line = 0;
     bool lineEmpty = true;
     for (const FlowPiece& piece : pieces) {
         FlowPlace place;
         const bool blank = piece.part < 0 && piece.text.trimmed().isEmpty();
-        const int w = width(piece.text);
+        const int w = width(piece);
         if (!lineEmpty && !blank && x + w > right) {
             ++line;
             x = left;
@@ -280,8 +277,10 @@ void TSats::layOutSentence()
         if (i < partTexts_.size())
             pieces.push_back({partTexts_[i], i});
     }
-    const auto places = flowPieces(pieces, [&](const QString& t) { return fm.horizontalAdvance(t); }, Heading->x(),
-                                   questionRight());
+    // A part is a tile a little wider than its text.
+    const int pad = px(5);
+    auto width = [&](const FlowPiece& p) { return fm.horizontalAdvance(p.text) + (p.part >= 0 ? 2 * pad : 0); };
+    const auto places = flowPieces(pieces, width, Heading->x(), questionRight());
     const int lineStep = fm.height() * 3 / 2;
     int plain = 0;
     lines_ = 0;
@@ -290,7 +289,7 @@ void TSats::layOutSentence()
         const FlowPlace& place = places[i];
         const QPoint at(place.x, sentenceTop_ + place.line * lineStep);
         lines_ = std::max(lines_, place.line + 1);
-        const QSize size(fm.horizontalAdvance(piece.text) + 1, fm.height());
+        const QSize size(width(piece) + 1, fm.height());
         if (piece.part < 0) {
             QLabel* l = plainLabel(plain++);
             l->setText(piece.text);
@@ -343,8 +342,10 @@ void TSats::showQuestion()
     for (int k = 0; k < MaxParts; ++k) {
         QLabel* part = Men[std::size_t(k)];
         part->setFont(ui::programFont(px(26)));
-        setTextColour(part, colour::Blue);
-        setBackground(part, nullptr);
+        part->setAlignment(Qt::AlignCenter);
+        part->setGraphicsEffect(nullptr);
+        setLook(part, Look::Tile);
+        MenCopy[std::size_t(k)]->setAlignment(Qt::AlignCenter);
         part->setVisible(k < partCount());
         MenCopy[std::size_t(k)]->hide();
     }
@@ -408,7 +409,7 @@ void TSats::highlightPart(int part)
         return;
     for (int k = 0; k < partCount(); ++k)
         if (!placed_[std::size_t(k)])
-            setBackground(Men[std::size_t(k)], k == part ? &colour::Aqua : nullptr);
+            setLook(Men[std::size_t(k)], k == part ? Look::Lit : Look::Tile);
     hovered_ = part;
 }
 
@@ -455,9 +456,15 @@ bool TSats::startDrag(int part, QPoint pos)
     FelPanel->hide();
     dragged_ = part;
     QLabel* label = Men[std::size_t(part)];
-    grabOffset_ = pos - label->pos();
+    // The part rides just above the pointer, where it was taken hold of
+    // across, so the box under the pointer stays readable.
+    grabOffset_ = QPoint(pos.x() - label->x(), label->height() + px(8));
     highlightPart(part);
     MenCopy[std::size_t(part)]->show();
+    // In the hand the part lets the box under it show through.
+    auto* seeThrough = new QGraphicsOpacityEffect(label);
+    seeThrough->setOpacity(0.7);
+    label->setGraphicsEffect(seeThrough);
     label->raise();
     setCursor(Qt::ClosedHandCursor);
     setHelp(HelpDragging);
@@ -483,6 +490,7 @@ void TSats::returnPart(int part)
     if (part < 0 || part >= MaxParts)
         return;
     Men[std::size_t(part)]->move(home_[std::size_t(part)]);
+    Men[std::size_t(part)]->setGraphicsEffect(nullptr);
     MenCopy[std::size_t(part)]->hide();
     colourBox(litBox_, false);
     litBox_ = -1;
@@ -513,8 +521,8 @@ void TSats::placePart(int part, int box)
     const QFontMetrics fm(font);
     label->resize(fm.horizontalAdvance(label->text()) + 1, fm.height());
     label->move(target->x() + (target->width() - label->width()) / 2, target->y() - label->height() - px(4));
-    setTextColour(label, colour::Black);
-    setBackground(label, nullptr);
+    label->setGraphicsEffect(nullptr);
+    setLook(label, Look::Placed);
     placed_[std::size_t(part)] = true;
     filled_[std::size_t(box)] = true;
     ++placedCount_;
@@ -544,10 +552,11 @@ void TSats::dropOnBox(int box)
         setHelp(HelpStart);
     } else {
         returnPart(part);
-        setBackground(Men[std::size_t(part)], nullptr);
+        setLook(Men[std::size_t(part)], Look::Tile);
         FelPanel->show();
         FelPanel->raise();
         Shape1->setColour(colour::Red);
+        setHelp(HelpStart);
         firstTry_ = false;
     }
     if (placedCount_ >= boxCount() && boxCount() > 0)

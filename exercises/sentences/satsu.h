@@ -40,8 +40,8 @@ struct FlowPlace {
 // Places the pieces from `left` to the right edge, line by line: a piece that
 // would pass the edge starts the next line (a part at the margin, a word with
 // its leading space hanging one space-width left of it).
-std::vector<FlowPlace> flowPieces(const std::vector<FlowPiece>& pieces, const std::function<int(const QString&)>& width,
-                                  int left, int right);
+std::vector<FlowPlace> flowPieces(const std::vector<FlowPiece>& pieces,
+                                  const std::function<int(const FlowPiece&)>& width, int left, int right);
 
 class TSats : public ExerciseWindow {
     Q_OBJECT
@@ -70,6 +70,7 @@ public:
     bool firstTry() const { return firstTry_; }
     int lineCount() const { return lines_; }
     int draggedPart() const { return dragged_; }
+    int hoveredPart() const { return hovered_; }
 
     // --- the mouse, step by step (window coordinates) -------------------------------
     int partAt(QPoint pos) const; // an unplaced part under the pointer, -1 for none
