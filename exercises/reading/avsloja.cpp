@@ -175,7 +175,7 @@ void Tavsloj::layOut()
     const int L = app_.engine.LetterWidth;
     const int right = W - L - CounterPanel->width();
     CounterPanel->move(right, L);
-    Heading->setGeometry(L, L, std::min(W * 40 / 64, right - 2 * L), H * 7 / 48);
+    Heading->setGeometry(L, L, std::min(W * 40 / 64, right - 2 * L), H * 9 / 48); // room for three lines
     Heading->RitaOverskriften(QStringLiteral("Descubre"), {}, {}, L, app_.engine.ScaleFactor);
 
     const int columnTop = std::max(Heading->geometry().bottom(), CounterPanel->geometry().bottom()) + px(20);
