@@ -1,10 +1,15 @@
 // The line and file rules of the sentence-analysis window and the two reading
 // windows, as the installation check reports them.
 
+#include "contentmap/sentences.h"
+#include "engine/cp1252.h"
 #include "engine/engine.h"
+#include "engine/textfile.h"
 #include "tests/engine/testsupport.h"
 #include "tools/contentcheck.h"
 
+#include <QRegularExpression>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace lingvaro;
@@ -81,6 +86,60 @@ TEST(ReadingRules, ReadingTextsKeepToThirtyLinesOfEightyCharacters)
     EXPECT_EQ(problemsOf(all, "SPA42000.DAT"),
               (QStringList{"SPA42000.DAT: text 1: rad 2 är längre än 80 tecken", "SPA42000.DAT: text 2: har inga ord",
                            "SPA42000.DAT: text 3: fler än 30 rader; de sista visas inte"}));
+}
+
+// A sentence or an example as it reads: the marks of a data line, or the tags
+// of a page, gone, one space between words, no capitals, and without the
+// punctuation around it.
+QString normalised(QString text, bool html)
+{
+    text.remove(QRegularExpression(html ? QStringLiteral("<[^>]*>") : QStringLiteral("[<>]")));
+    text = text.simplified().toLower();
+    static const QString edges = QStringLiteral("\u00bf\u00a1?!.,;: ");
+    while (!text.isEmpty() && edges.contains(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && edges.contains(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// The rule page the pupil opens during the exercise explains the categories on
+// sentences of its own: an example that is (or is inside) a sentence of the
+// file would hand the pupil that sentence's answer.
+TEST(ReadingRules, TheRulePagesGiveNoSentenceOfTheirFilesAway)
+{
+    namespace fs = std::filesystem;
+    const fs::path base(LINGVARO_STAGED_CONTENT);
+    for (const int no : {59100, 59200, 59300}) {
+        const std::string page = sentences::rulePage(no);
+        ASSERT_FALSE(page.empty()) << no;
+        const auto html = readFileBytes(base / "regler" / page);
+        ASSERT_TRUE(html.has_value()) << page;
+        QStringList examples;
+        const QString text = QString::fromUtf8(html->data(), qsizetype(html->size()));
+        static const QRegularExpression italic(QStringLiteral("<i>(.*?)</i>"),
+                                               QRegularExpression::DotMatchesEverythingOption);
+        for (auto it = italic.globalMatch(text); it.hasNext();)
+            if (const QString e = normalised(it.next().captured(1), true); e.count(u' ') >= 2) // three words or more
+                examples << e;
+        ASSERT_GE(examples.size(), 5) << page;
+        const QString pageText = normalised(text, true);
+
+        const std::string file = "Spa" + std::to_string(no) + ".DAT";
+        const auto bytes = readFileBytes(base / "DATA" / file);
+        ASSERT_TRUE(bytes.has_value()) << file;
+        int sentences = 0;
+        for (const QString& line : fromCp1252(*bytes).split(QRegularExpression(QStringLiteral("\\r?\\n")))) {
+            if (line.isEmpty() || line.startsWith(u'$') || line.startsWith(u';'))
+                continue;
+            const QString sentence = normalised(line.section(u'#', 0, 0), false);
+            ++sentences;
+            EXPECT_FALSE(pageText.contains(sentence)) << page << " shows " << sentence.toStdString();
+            for (const QString& e : examples)
+                EXPECT_FALSE(sentence.contains(e)) << page << ": " << e.toStdString() << " is in " << file;
+        }
+        EXPECT_GE(sentences, 20) << file;
+    }
 }
 
 } // namespace
