@@ -299,6 +299,13 @@ void Ttop9::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // The card before the names has told the pupil to press Enter after each
+    // name: Enter there goes on as "La siguiente" does.
+    if (shownPanel() == ListPanel && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        SiguienteClick();
+        event->accept();
+        return;
+    }
     if (shownPanel() == GroupPanel && text.size() == 1 && text[0] >= u'1' && text[0] <= u'3') {
         groupChosen(text[0].digitValue());
         event->accept();
