@@ -2,8 +2,10 @@
 # Paints the closing picture of the name trick, BILD/TOP9.BMP: a magician's top
 # hat with a rabbit peeping out, a wand throwing sparks, three playing cards and
 # a starry night, drawn with ImageMagick primitives (this project's own drawing).
-# The bottom right is left dark and plain: the window writes the pupil's name
-# and the guessed name there.
+# The bottom right (x > 560, y > 420) is left dark and plain, sparks and stars
+# included: the window writes the pupil's name and the guessed name there, and
+# on a wide screen, where the picture is cut at top and bottom, that corner
+# reaches up to about y = 430.
 #
 # Usage: make-trick-picture.sh OUTDIR        writes OUTDIR/BILD/TOP9.BMP
 #
@@ -90,12 +92,12 @@ line 530,640 710,450
 stroke '#ffffff' stroke-width 16
 line 690,471 710,450
 stroke none fill '#ffd23c'
-$(spark 738 418 34)
-$(spark 790 470 20)
-$(spark 690 380 16)
-$(spark 780 360 12)
+$(spark 742 396 30)
+$(spark 805 345 18)
+$(spark 685 365 14)
+$(spark 780 290 12)
 fill '#fff7c0'
-$(spark 760 520 10)
+$(spark 850 400 10)
 "
 
 convert -size ${W}x${H} "gradient:#120836-#3d0f5c" -draw "$mvg" \

@@ -91,6 +91,7 @@ private slots:
     void readWordsTurnSilver();
     void theNameTrickFindsEveryFavourite();
     void theNameTrickLeavesTheQuestionDrawAlone();
+    void theClosingPictureLeavesTheNamesCornerPlain();
 };
 
 void ReadingTest::masksShowTheMarksAndEachLineIsARow()
@@ -572,6 +573,25 @@ void ReadingTest::theNameTrickLeavesTheQuestionDrawAlone()
     w.show();
     QTest::mouseClick(w.IntroPanel->findChild<QPushButton*>(), Qt::LeftButton);
     QVERIFY(!w.isVisible());
+}
+
+// The names are written over the picture's bottom right: from x = 650 below
+// y = 505 on a 4:3 screen, and on a wide screen, where the picture is cut at
+// top and bottom, from x = 740 below y = 480 or so. Nothing bright (a spark, a
+// star, the wand's tip) may stand there.
+void ReadingTest::theClosingPictureLeavesTheNamesCornerPlain()
+{
+    const QString file = qEnvironmentVariable("LINGVARO_STAGED_CONTENT") + u"/BILD/TOP9.BMP"_qs;
+    const QImage picture(file);
+    if (picture.isNull())
+        QSKIP("no painted picture (ImageMagick missing at build time)");
+    QCOMPARE(picture.size(), QSize(1024, 768));
+    int bright = 0;
+    for (int y = 430; y < picture.height(); ++y)
+        for (int x = y < 500 ? 730 : 620; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) > 110)
+                ++bright;
+    QCOMPARE(bright, 0);
 }
 
 } // namespace
