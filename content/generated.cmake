@@ -2,7 +2,8 @@
 # build time into the staged installation (${LINGVARO_STAGED_CONTENT}) beside the
 # copied content:
 #   BILD/  the numbered scenes, the main window's three picture sizes, the about
-#          window's picture, and the map and flag (from Debian's openclipart-svg)
+#          window's picture, the map and flag (from Debian's openclipart-svg), and
+#          the name trick's closing picture
 #   LJUD/  the spoken questions of the listening exercises and the flag window's tune
 #   DATA/  the clock times (Spa54400, SpOvn115, and SpDi15 scrambled as a test file is) and the
 #          level exercise's numbers (Spa54300), whose Spanish is regular
@@ -95,6 +96,17 @@ add_custom_target(lingvaro_generated_data ALL
   DEPENDS ${lingvaro_generated_data} ${LINGVARO_STAGED_CONTENT}/DATA/SpDi15.DAT)
 add_dependencies(lingvaro_content lingvaro_generated_data)
 
+# The name trick's closing picture (BILD/TOP9.BMP).
+set(lingvaro_make_trick_picture ${CMAKE_CURRENT_SOURCE_DIR}/tools/make-trick-picture.sh)
+set(lingvaro_trick_picture_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated-trick-picture.stamp)
+add_custom_command(
+  OUTPUT ${lingvaro_trick_picture_stamp} ${LINGVARO_STAGED_CONTENT}/BILD/TOP9.BMP
+  COMMAND ${LINGVARO_BASH} ${lingvaro_make_trick_picture} ${LINGVARO_STAGED_CONTENT}
+  COMMAND ${CMAKE_COMMAND} -E touch ${lingvaro_trick_picture_stamp}
+  DEPENDS ${lingvaro_make_trick_picture}
+  COMMENT "Painting the name trick's picture"
+  VERBATIM)
+
 add_custom_target(lingvaro_generated_content ALL
   DEPENDS ${lingvaro_pictures_stamp} ${lingvaro_sounds_stamp}
-          ${lingvaro_exercise_pictures_stamp} ${lingvaro_bird_calls_stamp})
+          ${lingvaro_exercise_pictures_stamp} ${lingvaro_bird_calls_stamp} ${lingvaro_trick_picture_stamp})

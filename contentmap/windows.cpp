@@ -1,6 +1,8 @@
 #include "contentmap/windows.h"
 
 #include "contentmap/pictures.h"
+#include "contentmap/reading.h"
+#include "contentmap/sentences.h"
 #include "contentmap/klockan.h"
 #include "contentmap/stegran.h"
 #include "contentmap/clickchoice.h"
@@ -36,6 +38,12 @@ const std::vector<WindowDescriptor>& windowDescriptors()
         {.className = "TEget", .dataFolder = nullptr},
         {.className = "TSpelNam", .dataFolder = nullptr},
         {.className = "Tkatten", .lineProblems = wordlists::oddWordLineProblems},
+        {.className = "TSats", .hasRulesButton = sentences::hasRulesButton, .rulePage = sentences::rulePage,
+         .lineProblems = sentences::lineProblems},
+        // Reading windows
+        {.className = "Tavsloj", .fileProblems = reading::storyFileProblems},
+        {.className = "TSpeed", .fileProblems = reading::textFileProblems},
+        {.className = "Ttop9", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\TOP9.BMP"}},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

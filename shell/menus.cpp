@@ -5,6 +5,9 @@
 #include "exercises/oddword/katten.h"
 #include "exercises/oddword/spelnamn.h"
 #include "exercises/ownlists/egetu.h"
+#include "exercises/reading/avsloja.h"
+#include "exercises/reading/speedu.h"
+#include "exercises/reading/top9u.h"
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"
@@ -43,6 +46,9 @@ const std::map<std::string, WindowOpener>& windowRegistry()
         all.emplace("TEget", opener<TEget>());
         all.emplace("TSpelNam", opener<TSpelNam>());
         all.emplace("Tkatten", opener<Tkatten>());
+        all.emplace("Tavsloj", opener<Tavsloj>());
+        all.emplace("TSpeed", opener<TSpeed>());
+        all.emplace("Ttop9", opener<Ttop9>());
         return all;
     }();
     return windows;

@@ -80,6 +80,12 @@ struct ExerciseRules {
     int wrongWaitTicks = 0;
     int rightWaitTicks = 0;
 
+    // A wrong answer inside the series is followed by the next question at once,
+    // as a right one is: the window showed what was wrong while the pupil was
+    // still answering (a sentence whose parts were dropped on wrong boxes). The
+    // final wait after a wrong last answer stays.
+    bool wrongGoesOnAtOnce = false;
+
     // Esc while an answer shows pauses the series as well; "&Continúa" then goes
     // on with the next question, as the shown one has had its answer.
     bool pausesWhileWaiting = false;

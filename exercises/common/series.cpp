@@ -126,7 +126,7 @@ void ExerciseSeries::judged(bool right)
     view_.diagnosisChanged(); // before the position moves: "3/20" while the third answer shows
     ++e_.SeriesPos;
     if (rules_.endless || e_.SeriesPos <= e_.QuestionTotal) {
-        if (right && rules_.rightWaitTicks <= 0)
+        if ((right && rules_.rightWaitTicks <= 0) || (!right && rules_.wrongGoesOnAtOnce))
             NyPost();
         else
             startWait(State::ShowingAnswer, right);

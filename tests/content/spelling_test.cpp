@@ -74,6 +74,11 @@ const WindowLanguages windowLanguages[] = {
     // The odd-word game: four Spanish words (the last two read as helps) and the
     // Swedish comment that names them.
     {"Tkatten", Lang::Spanish, Lang::Spanish, Lang::Either, Lang::Skip, Lang::Spanish},
+    // The sentence analysis: a Spanish sentence; the codes of its parts (AO, DO, P, PF, S, -) are no words.
+    {"TSats", Lang::Spanish, Lang::Skip, Lang::Skip, Lang::Skip, Lang::Skip},
+    // The reveal game's stories and the reading texts: each line Spanish.
+    {"Tavsloj", Lang::Spanish, Lang::Skip, Lang::Skip, Lang::Skip, Lang::Skip},
+    {"TSpeed", Lang::Spanish, Lang::Skip, Lang::Skip, Lang::Skip, Lang::Skip},
 };
 // A window not in the table yet: its fields are only known to be words.
 const WindowLanguages unknownWindow = {"", Lang::Either, Lang::Either, Lang::Either, Lang::Skip, Lang::Either};

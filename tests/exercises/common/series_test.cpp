@@ -186,6 +186,32 @@ TEST(Series, AWrongLastAnswerEndsTheSeriesAfterTheFinalWait)
     EXPECT_EQ(s.window.asked.size(), 10u); // no eleventh question
 }
 
+// A window that showed the faults while the pupil answered (the sentence
+// analysis) goes on at once after a wrong answer too, stores it and marks its
+// star; only a wrong last answer still has the final wait.
+TEST(Series, AWrongAnswerCanGoOnAtOnceWhereTheRulesSay)
+{
+    Series s;
+    s.rules.wrongGoesOnAtOnce = true;
+    auto& series = s.begin();
+    for (int i = 1; i <= 9; ++i) {
+        const std::size_t before = s.window.asked.size();
+        series.judged(i % 2 == 0);
+        EXPECT_EQ(series.state(), ExerciseSeries::State::Asking) << i;
+        EXPECT_EQ(s.window.asked.size(), before + 1) << i;
+        EXPECT_FALSE(s.window.ticking) << i;
+    }
+    EXPECT_EQ(s.e.WrongCount, 5);
+    EXPECT_EQ(s.stored(), 5);
+    EXPECT_EQ(s.window.stars, (std::vector<bool>{1, 0, 1, 0, 1, 0, 1, 0, 1}));
+    series.judged(false);
+    EXPECT_EQ(series.state(), ExerciseSeries::State::FinalWait);
+    EXPECT_TRUE(s.window.ticking);
+    s.waitOut();
+    EXPECT_EQ(series.state(), ExerciseSeries::State::Over);
+    EXPECT_EQ(s.window.asked.size(), 10u);
+}
+
 TEST(Series, APauseKeepsTheQuestionAndTheCountsAndNeverLosesTheLastQuestion)
 {
     Series s;
