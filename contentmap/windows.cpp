@@ -8,6 +8,9 @@
 #include "contentmap/translation.h"
 #include "contentmap/twoforms.h"
 #include "contentmap/writein.h"
+#include "contentmap/dictation.h"
+#include "contentmap/duel.h"
+#include "contentmap/fables.h"
 
 namespace lingvaro {
 
@@ -31,6 +34,13 @@ const std::vector<WindowDescriptor>& windowDescriptors()
          .lineProblems = writein::lineProblems, .firstHelpField = writein::firstHelpFieldOf},
         {.className = "Tskriv2", .hasRulesButton = twoforms::hasRulesButton, .rulePage = twoforms::rulePage,
          .lineProblems = twoforms::lineProblems},
+        {.className = "TDiktam", .hasRulesButton = dictation::hasRulesButton, .rulePage = dictation::rulePage,
+         .questionFiles = dictation::questionFiles, .lineProblems = dictation::lineProblems,
+         .fileProblems = dictation::fileProblems, .repeatedQuestion = dictation::repeatedQuestion},
+        {.className = "TInseTxt", .exerciseFiles = fables::exerciseFiles, .lineProblems = fables::lineProblems},
+        // Games
+        {.className = "TFalska", .questionFiles = duel::questionFiles, .lineProblems = duel::lineProblems,
+         .fileProblems = duel::fileProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

@@ -2,6 +2,7 @@
 
 #include "engine/cp1252.h"
 #include "engine/engine.h"
+#include "exercises/duel/falska.h"
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"
@@ -36,6 +37,7 @@ const std::map<std::string, WindowOpener>& windowRegistry()
         all.emplace("TVisaHtm", opener<TVisaHtm>());
         all.emplace("TKarta", opener<TKarta>());
         all.emplace("TFlagga", opener<TFlagga>());
+        all.emplace("TFalska", opener<TFalska>());
         return all;
     }();
     return windows;
