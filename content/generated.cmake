@@ -4,7 +4,8 @@
 #   BILD/  the numbered scenes, the main window's three picture sizes, the about
 #          window's picture, the map and flag (from Debian's openclipart-svg), and
 #          the name trick's closing picture
-#   LJUD/  the spoken questions of the listening exercises and the flag window's tune
+#   LJUD/  the spoken questions of the listening exercises (some 400 sounds) and
+#          the flag window's tune
 #   DATA/  the clock times (Spa54400, SpOvn115, and SpDi15 scrambled as a test file is) and the
 #          level exercise's numbers (Spa54300), whose Spanish is regular
 # Each script runs again only when it changes (the sounds also when a data file
@@ -22,7 +23,14 @@ set(lingvaro_make_sounds ${CMAKE_CURRENT_SOURCE_DIR}/tools/make-sounds.sh)
 set(lingvaro_pictures_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated-pictures.stamp)
 set(lingvaro_sounds_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated-sounds.stamp)
 
-file(GLOB lingvaro_sound_inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/DATA/*)
+# Only the data files the sound step speaks: the pronunciation and duel
+# exercises (11000 .. 11600), the dictations (21000 .. 27000) and the telephone
+# numbers (54500). What each sound says is kept in sound-cache/, so a changed
+# file is spoken again only where its lines changed.
+file(GLOB lingvaro_sound_inputs CONFIGURE_DEPENDS
+     ${CMAKE_CURRENT_SOURCE_DIR}/DATA/[Ss][Pp][Aa]11?00.DAT ${CMAKE_CURRENT_SOURCE_DIR}/DATA/[Ss][Pp][Aa]2?000.DAT
+     ${CMAKE_CURRENT_SOURCE_DIR}/DATA/[Ss][Pp][Aa]54500.DAT)
+set(lingvaro_sound_cache ${CMAKE_CURRENT_BINARY_DIR}/sound-cache)
 
 # The public-domain drawings the map and the flag are made from, where installed.
 set(lingvaro_clipart)
@@ -43,6 +51,7 @@ add_custom_command(
 add_custom_command(
   OUTPUT ${lingvaro_sounds_stamp} ${LINGVARO_STAGED_CONTENT}/LJUD/SPANIEN.WAV
   COMMAND ${LINGVARO_BASH} ${lingvaro_make_sounds} ${LINGVARO_STAGED_CONTENT} ${CMAKE_CURRENT_SOURCE_DIR}/DATA
+          ${lingvaro_sound_cache}
   COMMAND ${CMAKE_COMMAND} -E touch ${lingvaro_sounds_stamp}
   DEPENDS ${lingvaro_make_sounds} ${lingvaro_sound_inputs}
   COMMENT "Speaking the listening exercises into LJUD"

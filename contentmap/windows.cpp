@@ -11,6 +11,9 @@
 #include "contentmap/twoforms.h"
 #include "contentmap/writein.h"
 #include "contentmap/wordlists.h"
+#include "contentmap/dictation.h"
+#include "contentmap/duel.h"
+#include "contentmap/fables.h"
 
 namespace lingvaro {
 
@@ -44,6 +47,13 @@ const std::vector<WindowDescriptor>& windowDescriptors()
         {.className = "Tavsloj", .fileProblems = reading::storyFileProblems},
         {.className = "TSpeed", .fileProblems = reading::textFileProblems},
         {.className = "Ttop9", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\TOP9.BMP"}},
+        {.className = "TDiktam", .hasRulesButton = dictation::hasRulesButton, .rulePage = dictation::rulePage,
+         .questionFiles = dictation::questionFiles, .lineProblems = dictation::lineProblems,
+         .fileProblems = dictation::fileProblems, .repeatedQuestion = dictation::repeatedQuestion},
+        {.className = "TInseTxt", .exerciseFiles = fables::exerciseFiles, .lineProblems = fables::lineProblems},
+        // Games
+        {.className = "TFalska", .questionFiles = duel::questionFiles, .lineProblems = duel::lineProblems,
+         .fileProblems = duel::fileProblems},
         // Information windows
         {.className = "TVisaHtm", .dataFolder = "\\data\\"},
         {.className = "TKarta", .dataFolder = nullptr, .fixedFiles = {"\\BILD\\KARTA.BMP"}},

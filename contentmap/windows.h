@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lingvaro {
@@ -44,6 +45,11 @@ struct WindowDescriptor {
     // The first field of a line that may hold a help text, for a window whose
     // lines are of more than one kind (fields as for lineProblems); null: field 3.
     int (*firstHelpField)(const std::vector<std::string>& fields, int exerciseNo) = nullptr;
+    // The question of another data file that one question repeats, and whose
+    // recording it plays (a diagnosis question taken from a dictation): that
+    // file's name and question number; an empty name when it repeats none.
+    // The check compares the first fields of the two lines. Null: none do.
+    std::pair<std::string, int> (*repeatedQuestion)(int exerciseNo, int questionNo) = nullptr;
 
     bool rulesButton(int exerciseNo) const { return hasRulesButton && hasRulesButton(exerciseNo); }
     std::string pageOf(int exerciseNo) const { return rulePage ? rulePage(exerciseNo) : std::string(); }

@@ -234,15 +234,31 @@ void Engine::GeLjudDirectory()
     }
 }
 
-void Engine::SpelaUppWavLjud(const std::string& name)
+QString Engine::soundPath(const std::string& name) const
 {
     const QString sub = SoundSubdir.empty() ? u"\\LJUD\\"_qs : "\\LJUD\\" + fromCp1252(SoundSubdir) + "\\";
-    const QString relative = sub + fromCp1252(name);
+    return sub + fromCp1252(name);
+}
+
+std::optional<std::filesystem::path> Engine::findSound(const std::string& name) const
+{
+    const QString relative = soundPath(name);
     auto file = paths::find(PcPath, relative);
     if (!file)
         file = paths::find(CdPath, relative);
+    return file;
+}
+
+QString Engine::missingSoundText(const std::string& name) const
+{
+    return "Ljudfilen " + paths::display(CdPath, soundPath(name)).toUpper() + "  finns inte eller är felaktig.";
+}
+
+void Engine::SpelaUppWavLjud(const std::string& name)
+{
+    const auto file = findSound(name);
     if (!file) {
-        inform("Ljudfilen " + paths::display(CdPath, relative).toUpper() + "  finns inte eller är felaktig.");
+        inform(missingSoundText(name));
         return;
     }
     const int n = ExerciseNo;

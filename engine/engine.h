@@ -110,6 +110,10 @@ public:
     static int GeDiagnosNr(int exerciseNo);
     void GeLjudDirectory();
     void SpelaUppWavLjud(const std::string& name);
+    // The sound file `name` of SoundSubdir under PcPath, else under CdPath, and
+    // the message for one that is in neither (for windows that play on their own).
+    std::optional<std::filesystem::path> findSound(const std::string& name) const;
+    QString missingSoundText(const std::string& name) const;
     static const char* PictureCaptionOf(int n); // cp1252; nullptr outside 1..56
 
     // Random numbers for every draw; tests seed it to make draws repeatable.
@@ -238,6 +242,7 @@ public:
     // A content file under PcPath, else under CdPath; nothing when neither has it.
     std::optional<std::filesystem::path> findContentFile(const QString& relative) const;
 private:
+    QString soundPath(const std::string& name) const;
     void readHeaderLine(const std::string& line, int& headingSlot);
     void breakLines(double width, const std::string& text, int count, const FontSpec& font);
     std::optional<std::vector<std::string>> scanData(const QString& pattern);

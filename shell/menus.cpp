@@ -8,6 +8,7 @@
 #include "exercises/reading/avsloja.h"
 #include "exercises/reading/speedu.h"
 #include "exercises/reading/top9u.h"
+#include "exercises/duel/falska.h"
 #include "shell/infowindows.h"
 #include "shell/visahtm.h"
 #include "ui/context.h"
@@ -49,6 +50,7 @@ const std::map<std::string, WindowOpener>& windowRegistry()
         all.emplace("Tavsloj", opener<Tavsloj>());
         all.emplace("TSpeed", opener<TSpeed>());
         all.emplace("Ttop9", opener<Ttop9>());
+        all.emplace("TFalska", opener<TFalska>());
         return all;
     }();
     return windows;

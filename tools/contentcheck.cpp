@@ -9,6 +9,7 @@
 #include "contentmap/windows.h"
 
 #include <QRegularExpression>
+#include <map>
 #include <set>
 
 namespace lingvaro {
@@ -115,6 +116,52 @@ void checkLines(const fs::path& file, const WindowDescriptor& window, const std:
             problems << QString("%1: %2").arg(fromCp1252(name), QString::fromUtf8(problem));
 }
 
+// The first field of every question line of a data file, in file order
+// (nothing when the file is missing).
+std::vector<std::string> firstFields(const fs::path& base, const std::string& name)
+{
+    std::vector<std::string> out;
+    const auto file = paths::find(base, "\\DATA\\" + fromCp1252(name));
+    if (!file)
+        return out;
+    forEachLine(*file, [&](std::string_view line) {
+        if (line.empty() || line[0] == ';' || line[0] == '$')
+            return true;
+        Engine e;
+        e.str_postarray(std::string(line));
+        out.push_back(Engine::MellanslagBort(e.AnswerFields[1]));
+        return true;
+    });
+    return out;
+}
+
+// A question that repeats another file's question (and plays its recording)
+// must say what that recording says.
+void checkRepeatedQuestions(const fs::path& base, const WindowDescriptor& window, const std::string& name,
+                            QStringList& problems)
+{
+    const int n = Engine::GeProgramtal(name);
+    const std::vector<std::string> own = firstFields(base, name);
+    std::map<std::string, std::vector<std::string>> sources;
+    for (std::size_t q = 1; q <= own.size(); ++q) {
+        const auto [source, m] = window.repeatedQuestion(n, int(q));
+        if (source.empty())
+            continue;
+        auto it = sources.find(source);
+        if (it == sources.end())
+            it = sources.emplace(source, firstFields(base, source)).first;
+        const std::vector<std::string>& lines = it->second;
+        const QString where = QString("%1 fråga %2").arg(fromCp1252(name)).arg(q);
+        if (m < 1 || std::size_t(m) > lines.size())
+            problems << QString("%1: spelar ljudet av fråga %2 i %3, som inte finns").arg(where).arg(m).arg(fromCp1252(source));
+        else if (lines[std::size_t(m) - 1] != own[q - 1])
+            problems << QString("%1: \"%2\" är inte fråga %3 i %4 (\"%5\"), vars ljud den spelar")
+                            .arg(where, fromCp1252(own[q - 1]))
+                            .arg(m)
+                            .arg(fromCp1252(source), fromCp1252(lines[std::size_t(m) - 1]));
+    }
+}
+
 // What the windows the program has need from the installation: each leaf's
 // data file with its rule pages and other files, as the window's descriptor says.
 void checkWindowsNeeds(const fs::path& base, QStringList& problems)
@@ -146,8 +193,11 @@ void checkWindowsNeeds(const fs::path& base, QStringList& problems)
             }
             for (const auto& own : ownRulePages(*file, window, n))
                 need(QStringLiteral("\\regler\\") + fromCp1252(own), fromCp1252(name));
-            if (checkedLines.insert(upperCp1252(name)).second)
+            if (checkedLines.insert(upperCp1252(name)).second) {
                 checkLines(*file, window, name, problems);
+                if (window.repeatedQuestion)
+                    checkRepeatedQuestions(base, window, name, problems);
+            }
         }
     };
     for (const MenuDef& menu : menuTree()) {

@@ -79,6 +79,13 @@ const WindowLanguages windowLanguages[] = {
     // The reveal game's stories and the reading texts: each line Spanish.
     {"Tavsloj", Lang::Spanish, Lang::Skip, Lang::Skip, Lang::Skip, Lang::Skip},
     {"TSpeed", Lang::Spanish, Lang::Skip, Lang::Skip, Lang::Skip, Lang::Skip},
+    // Dictation and listening: the Spanish text heard, its Swedish translation,
+    // a help, and the other ways of writing the text.
+    {"TDiktam", Lang::Spanish, Lang::Swedish, Lang::Either, Lang::Skip, Lang::Spanish},
+    // The duel: a Spanish word, its mark (a letter), its Swedish translation.
+    {"TFalska", Lang::Spanish, Lang::Skip, Lang::Swedish, Lang::Skip, Lang::Skip},
+    // Reading comprehension: a Spanish question, the right answer and the wrong ones.
+    {"TInseTxt", Lang::Spanish, Lang::Spanish, Lang::Spanish, Lang::Skip, Lang::Spanish},
 };
 // A window not in the table yet: its fields are only known to be words.
 const WindowLanguages unknownWindow = {"", Lang::Either, Lang::Either, Lang::Either, Lang::Skip, Lang::Either};
@@ -214,6 +221,19 @@ std::vector<Text> installationTexts(const fs::path& base)
             for (std::size_t f = 0; f < q.fields.size(); ++f)
                 texts.push_back({u"%1 fråga %2 fält %3"_qs.arg(shown).arg(q.number).arg(f + 1), fromCp1252(q.fields[f]),
                                  languageOf(quiz, q.roles[f])});
+    }
+
+    // The fables of the reading window: Spanish text; its "$" lines are Swedish notes.
+    for (const auto& file : sorted(paths::list(base, "\\DATA", "*.LAS"))) {
+        const QString shown = paths::entryName(file);
+        int n = 0;
+        forEachLine(file, [&](std::string_view line) {
+            ++n;
+            const bool note = !line.empty() && line[0] == '$';
+            texts.push_back({u"%1 rad %2"_qs.arg(shown).arg(n), fromCp1252(line.substr(note ? 1 : 0)),
+                             note ? Lang::Swedish : Lang::Spanish});
+            return true;
+        });
     }
 
     // Praise: the Spanish sentence, then its Swedish lines; the placeholders are no words.

@@ -227,6 +227,20 @@ TEST_F(Draws, SoundsAreLookedUpPcFirstAndPlayedToTheEndWhereTheExerciseWaits)
     EXPECT_EQ(platform.messages[0].kind, MessageSink::Kind::Error);
 }
 
+// What windows that play on their own use: the same lookup and the same words.
+TEST_F(Draws, ASoundIsFoundAsItIsPlayed)
+{
+    engine.SoundSubdir = "Sp230";
+    EXPECT_FALSE(engine.findSound("Sp230004.WAV"));
+    const QString where = (QString::fromStdString(engine.CdPath) + "/LJUD/Sp230/Sp230004.WAV").toUpper();
+    EXPECT_EQ(engine.missingSoundText("Sp230004.WAV"), "Ljudfilen " + where + "  finns inte eller är felaktig.");
+    const auto onCd = cd.write("LJUD/SP230/sp230004.wav", "RIFF");
+    EXPECT_EQ(engine.findSound("Sp230004.WAV"), onCd);
+    const auto onPc = pc.write("LJUD/Sp230/Sp230004.WAV", "RIFF");
+    EXPECT_EQ(engine.findSound("Sp230004.WAV"), onPc);
+    EXPECT_TRUE(platform.messages.empty() && platform.played.empty());
+}
+
 TEST_F(Draws, AMissingSoundIsNamedInCapitals)
 {
     engine.SoundSubdir.clear();

@@ -133,6 +133,57 @@ TEST(ContentCheck, KnowsTheClockAndTheLevels)
     EXPECT_TRUE(problems.contains("Spa54400.DAT: fråga 144 ska vara klockan 11:55, inte 11.55 (radens plats är den tid klockan visar)"));
 }
 
+// The listening windows: a sound for every question, the diagnosis questions
+// that must repeat the dictation lines whose recordings they play, the fable's
+// text, and the line rules of each.
+TEST(ContentCheck, KnowsTheListeningWindows)
+{
+    ScratchDir dir;
+    std::vector<std::string> words = {"$Diktamen 1"}, words3 = {"$Diktamen 3"};
+    for (int k = 1; k <= 66; ++k)
+        words.push_back("ord" + std::to_string(k) + "#svenska");
+    for (int k = 1; k <= 5; ++k)
+        words3.push_back("palabra" + std::to_string(k) + "#svenska");
+    dir.write("DATA/SPA21000.DAT", crlf(words));
+    dir.write("DATA/SPA23000.DAT", crlf(words3));
+    // Question 2 is not question 2 of the dictation, question 68 not question 2 of
+    // the third, and question 72 has no line to repeat.
+    std::vector<std::string> test = {"$Diagnos 37"};
+    for (int k = 1; k <= 72; ++k)
+        test.push_back(k == 2    ? "fel#svenska"
+                       : k <= 66 ? "ord" + std::to_string(k) + "#svenska"
+                       : k == 68 ? "fel#svenska"
+                                 : "palabra" + std::to_string(k - 66) + "#svenska");
+    dir.write("plain/SpDi37.DAT", crlf(test));
+    dir.write("DATA/SpDi37.DAT", crlf(test));
+    for (int k = 1; k <= 66; ++k) {
+        char name[40];
+        std::snprintf(name, sizeof name, "LJUD/Sp210/Sp210%03d.WAV", k);
+        if (k != 5)
+            dir.write(name, "RIFF");
+    }
+    dir.write("DATA/SPA11500.DAT", crlf({"$Duell", "zapato#X#sko", "casa#Y#hus"}));
+    dir.write("DATA/Spa45100.DAT", crlf({"$Fabel", "¿Qué?#sí"}));
+    dir.write("DATA/Spa54500.DAT", crlf({"$Nummer", "91 234 56 78#&912345678", "93 111 22 33"}));
+
+    const QStringList problems = checkInstallation(dir.path());
+    auto has = [&](const QString& p) {
+        EXPECT_TRUE(problems.contains(p)) << p.toStdString() << "\n" << problems.join('\n').toStdString();
+    };
+    has("LJUD/Sp210/Sp210005.WAV saknas (SPA21000.DAT fråga 5)");
+    has("LJUD/Sp230/Sp230001.WAV saknas (SPA23000.DAT fråga 1)");
+    has("LJUD/Sp115/Sp115001.WAV saknas (SPA11500.DAT fråga 1)");
+    has("DATA/Spa45100.LAS saknas (Läs och förstå / Fabel 1)");
+    has("SpDi37.DAT fråga 2: \"fel\" är inte fråga 2 i SPA21000.DAT (\"ord2\"), vars ljud den spelar");
+    has("SpDi37.DAT fråga 68: \"fel\" är inte fråga 2 i SPA23000.DAT (\"palabra2\"), vars ljud den spelar");
+    has("SpDi37.DAT fråga 72: spelar ljudet av fråga 6 i SPA23000.DAT, som inte finns");
+    has("SPA11500.DAT rad 3: fält 2 ska vara X (ordet räknas) eller - (det räknas inte)");
+    has("Spa45100.DAT rad 2: färre än två svar att välja mellan (rätt svar i fält 2, fel svar i fält 3 och 4)");
+    has("Spa54500.DAT rad 3: numret utan mellanrum (&931112233) saknas bland alternativen");
+    EXPECT_TRUE(problems.filter("SpDi37.DAT fråga 3:").isEmpty()) << problems.join('\n').toStdString();
+    EXPECT_TRUE(problems.filter("SpDi37.DAT fråga 67:").isEmpty());
+}
+
 TEST(ContentCheck, PlainText)
 {
     EXPECT_TRUE(isPlainText("\xbf" "D\xf3nde est\xe1?"));
