@@ -95,6 +95,11 @@ std::string ownListLine(const std::array<std::string, 4>& boxes)
         clean[i] = withoutMark(boxes[i]);
     if (clean[0].empty() || clean[1].empty())
         return {};
+    // A question the editor would refuse as typed (a hand-edited file's
+    // "&;…" loses its mark here) would read back as a comment, a heading or a
+    // scrambled line, and the list would change at every save: it is not kept.
+    if (std::string_view(";$)").find(clean[0][0]) != std::string_view::npos)
+        return {};
     std::string line = clean[0] + '#' + clean[1];
     bool first = true;
     for (std::size_t i = 2; i < clean.size(); ++i) {

@@ -57,7 +57,8 @@ struct OwnList {
 // The question line of the four boxes (question, answer, alternative 1,
 // alternative 2): each cleaned of extra spaces, empty boxes closed up, "&"
 // before the first alternative, joined with "#" without a "#" at either end.
-// Empty when the question or the answer is missing: such a question is not kept.
+// Empty when the question or the answer is missing, or the question begins with
+// ";", "$" or ")": such a question is not kept.
 std::string ownListLine(const std::array<std::string, 4>& boxes);
 // The four boxes of a stored line, the alternative without its "&".
 std::array<std::string, 4> ownListBoxes(std::string_view line);

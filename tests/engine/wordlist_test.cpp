@@ -54,6 +54,10 @@ TEST(OwnList, TheLineOfTheFourBoxes)
     EXPECT_EQ(ownListLine({"  ", "hus", "", ""}), "");
     // Spaces are tidied; a typed "&" is not left to mark a field twice.
     EXPECT_EQ(ownListLine({"la  casa", "ett  hus", "&hem", ""}), "la casa#ett hus#&hem");
+    // A question that would read back as a comment, a heading or a scrambled
+    // line is not kept, also where a stray "&" hid its first character.
+    for (const char* question : {";casa", "&$casa", ")casa"})
+        EXPECT_EQ(ownListLine({question, "hus", "", ""}), "") << question;
 
     const auto boxes = ownListBoxes("casa#hus#&hem#boning");
     EXPECT_EQ(boxes[0], "casa");

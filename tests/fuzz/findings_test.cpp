@@ -3,6 +3,7 @@
 
 #include "engine/diagnosis.h"
 #include "engine/engine.h"
+#include "engine/wordlist.h"
 #include "tests/engine/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -60,3 +61,13 @@ TEST(FoundByFuzzing, ATeacherPasswordReadsBackWhateverItBeginsWith)
 }
 
 } // namespace
+
+TEST(FoundByFuzzing, AnOwnListReadsBackAsItWasSaved)
+{
+    // A stray "&" before a "$" made a question that, saved, read back as a
+    // heading: the list lost a line at every save.
+    const OwnList list = parseOwnList("$Vecka 3\r\n$Instruktion\r\n&$vers#hus\r\ncasa#hus\r\n");
+    const std::string saved = ownListBytes(list);
+    EXPECT_EQ(saved, "$Vecka 3\r\n$Instruktion\r\ncasa#hus\r\n");
+    EXPECT_EQ(ownListBytes(parseOwnList(saved)), saved);
+}

@@ -10,6 +10,8 @@
 #include "engine/diagnosis.h"
 #include "engine/engine.h"
 #include "engine/levelfile.h"
+#include "engine/recordtable.h"
+#include "engine/wordlist.h"
 #include "engine/textfile.h"
 
 #include <QDateTime>
@@ -405,6 +407,49 @@ void readLevelFile(const Input& in)
     FUZZ_REQUIRE(contents(in.file).size() % LevelRecord::Size == bytes.size() % LevelRecord::Size);
 }
 
+void readRecordTable(const Input& in)
+{
+    const std::string bytes(in.bytes());
+    RecordFile file(in.file);
+    const auto read = file.read();
+    FUZZ_REQUIRE(read.status == RecordFile::Status::Read);
+    FUZZ_REQUIRE(read.entries.size() == bytes.size() / RecordEntry::Size);
+    FUZZ_REQUIRE(read.cutOff == bytes.size() % RecordEntry::Size);
+    FUZZ_REQUIRE(contents(in.file) == bytes);
+    // A new score is placed among the stored ones: the file holds whole
+    // records only, at most a table's worth, and the new entry where it was put.
+    const RecordEntry entry = RecordEntry::make("Ana", 500, QDateTime(QDate(2024, 5, 17), QTime(14, 30)));
+    const auto saved = file.save(entry);
+    FUZZ_REQUIRE(saved.status == RecordFile::Status::Saved || saved.status == RecordFile::Status::NotPlaced);
+    const std::string after = contents(in.file);
+    if (saved.status == RecordFile::Status::NotPlaced) {
+        FUZZ_REQUIRE(after == bytes);
+        return;
+    }
+    FUZZ_REQUIRE(after.size() % RecordEntry::Size == 0 && after.size() <= RecordTableSize * RecordEntry::Size);
+    FUZZ_REQUIRE(saved.placed >= 1 && saved.placed <= RecordTableSize);
+    FUZZ_REQUIRE(after.substr((saved.placed - 1) * RecordEntry::Size, RecordEntry::Size) == entry.toBytes());
+}
+
+void readWordList(const Input& in)
+{
+    const WordList list = parseWordList(in.bytes());
+    for (const std::string& q : list.questions)
+        FUZZ_REQUIRE(isWordListQuestion(Engine::dekryptrad(q)));
+    FUZZ_REQUIRE(wordListFingerprint(in.bytes()) == wordListFingerprint(std::string(in.bytes())));
+}
+
+void readOwnList(const Input& in)
+{
+    // What the editor reads it writes back, and reading that again changes nothing.
+    const OwnList list = parseOwnList(in.bytes());
+    const std::string written = ownListBytes(list);
+    const OwnList again = parseOwnList(written);
+    FUZZ_REQUIRE(ownListBytes(again) == written);
+    for (const std::string& line : again.lines)
+        FUZZ_REQUIRE(line.find('\n') == std::string::npos);
+}
+
 } // namespace
 
 // Every reader of outside bytes, one line each: the name (the fuzz target is
@@ -413,7 +458,7 @@ void readLevelFile(const Input& in)
 // ("" hands them over in memory), and the reading. tests/fuzz/CMakeLists.txt
 // makes a target and its tests of each line. A reader that promises nothing
 // but to survive takes a lambda, for instance
-//     {"record_table", 10000, "scores/SPA14000.TNR", [](const Input& in) { readRecordTable(in.file); }},
+//     {"some_file", 10000, "pc/DATA/SOME.DAT", [](const Input& in) { readSomeFile(in.file); }},
 const Reader Readers[] = {
     {"data_line", 40000, "", readDataLine},
     {"data_file", 7000, "pc/DATA/SPA14000.DAT", readDataFile},
@@ -424,6 +469,9 @@ const Reader Readers[] = {
     {"diagnosis_file", 5000, "pc/RESULTAT/SPANDIAG.DIA", readDiagnosisFile},
     {"teacher_password", 10000, "cd/DATA/SPA45444.DOT", readTeacherPassword},
     {"level_file", 5000, "pc/RESULTAT/XACTO.STE", readLevelFile},
+    {"record_table", 5000, "pc/REKORD/SPA1001.TNR", readRecordTable},
+    {"word_list", 10000, "", readWordList},
+    {"own_list", 10000, "", readOwnList},
 };
 
 const Reader* findReader(std::string_view name)
