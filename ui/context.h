@@ -24,7 +24,7 @@ struct AppContext {
     DiagnosisHost* diagnosis = nullptr; // the open diagnosis protocol, if any
     // Opens an exercise window by class name ("TSKRIV"); false when the program
     // does not have it. Set by the program, which knows its windows.
-    std::function<bool(const std::string& windowClass)> openExerciseWindow;
+    std::function<bool(const std::string& windowClass)> openExerciseWindow{};
 };
 
 } // namespace lingvaro
