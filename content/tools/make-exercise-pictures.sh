@@ -41,11 +41,14 @@ rasterise() {
   mkdir -p "$(dirname "$out")"
   if [[ $page == page ]]; then
     rsvg-convert -w 600 -h 830 -b white "$svg" -o "$work/p.png"
-    convert "$work/p.png" -colors 256 -type Palette -compress RLE "BMP3:$out"
+    convert "$work/p.png" -colors 256 -compress RLE "BMP3:$out"
   else
-    rsvg-convert -w 1600 --keep-aspect-ratio -b white "$svg" -o "$work/p.png"
+    # Drawn at twice the size it is shown, within a square, so that a tall
+    # drawing is not rendered at thousands of pixels only to be made small.
+    # (256 colours already make a palette bitmap; choosing them is the slow part.)
+    rsvg-convert -w 1600 -h 1600 --keep-aspect-ratio -b white "$svg" -o "$work/p.png"
     convert "$work/p.png" -trim +repage -resize 760x560 -gravity center -background white -extent 800x600 \
-      -colors 256 -type Palette -compress RLE "BMP3:$out"
+      -colors 256 -compress RLE "BMP3:$out"
   fi
 }
 
