@@ -135,6 +135,8 @@ Tavsloj::Tavsloj(AppContext& app) : QDialog(nullptr), app_(app)
     for (QRadioButton* b : {Variant1, Variant2}) {
         b->setFont(ui::programFont(px(17)));
         setTextColour(b, colour::Navy);
+        // The round mark grows with the type, so that it is as easy to hit as the text.
+        b->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }").arg(px(17)));
     }
     Variant1->setChecked(true);
     InterrumpeButton = new QPushButton(QStringLiteral("&Interrumpe"), ChoicePanel);
