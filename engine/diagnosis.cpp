@@ -1,6 +1,7 @@
 #include "engine/diagnosis.h"
 
 #include "engine/cp1252.h"
+#include "engine/durablefile.h"
 #include "engine/textfile.h"
 
 #include <QFile>
@@ -53,54 +54,6 @@ void writeI32(unsigned char* at, int32_t v)
 int nextItem(int item)
 {
     return (item == 1 || item == 2 || item == 3 || item == 5) ? item + 1 : 0;
-}
-
-// Writes bytes to a file and makes sure they are on the disk before it returns.
-bool writeDurably(const fs::path& file, const std::string& bytes)
-{
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) {
-            ::close(fd);
-            return false;
-        }
-        done += std::size_t(n);
-    }
-    const bool synced = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && synced;
-}
-
-void syncDirectory(const fs::path& dir)
-{
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// Replaces a file in one step: the bytes go to a scratch file of this process
-// beside it, which then takes the file's name (and keeps the old file's access).
-bool replaceDurably(const fs::path& file, const std::string& bytes)
-{
-    const fs::path scratch = file.parent_path() / (file.filename().native() + "." + std::to_string(::getpid()));
-    if (!writeDurably(scratch, bytes)) {
-        ::unlink(scratch.c_str());
-        return false;
-    }
-    struct stat old;
-    if (::stat(file.c_str(), &old) == 0)
-        ::chmod(scratch.c_str(), old.st_mode & 07777);
-    if (::rename(scratch.c_str(), file.c_str()) != 0) {
-        ::unlink(scratch.c_str());
-        return false;
-    }
-    syncDirectory(file.parent_path());
-    return true;
 }
 
 // Whether a path names nothing at all (as opposed to something that cannot be
@@ -349,21 +302,9 @@ DiagnosisFile::Result DiagnosisFile::rewrite(const std::vector<DiagnosisRecordDa
     std::string bytes(records.size() * DiagnosisRecordData::Size, '\0');
     for (std::size_t i = 0; i < records.size(); ++i)
         records[i].toBytes(reinterpret_cast<unsigned char*>(bytes.data()) + i * DiagnosisRecordData::Size);
-    if (!writeDurably(scratchFile(), bytes))
-        return Result::Failed;
-    // Shared by learners who log in as different users: the new file may be
-    // read and written by whoever could before.
-    struct stat old;
-    if (::stat(file().c_str(), &old) == 0)
-        ::chmod(scratchFile().c_str(), old.st_mode & 07777);
-    if (beforeReplace)
-        beforeReplace();
-    std::error_code ec;
-    fs::rename(scratchFile(), file(), ec); // replaces the old file in one step
-    if (ec)
-        return Result::Failed;
-    syncDirectory(directory_);
-    return Result::Saved;
+    // Shared by learners who log in as different users: the new file keeps the
+    // old one's access, and replaces it in one step.
+    return replaceFileDurably(file(), scratchFile(), bytes, beforeReplace) ? Result::Saved : Result::Failed;
 }
 
 DiagnosisFile::Result DiagnosisFile::save(const DiagnosisRecordData& record, bool keepTruncated)
@@ -439,14 +380,14 @@ std::optional<fs::path> DiagnosisFile::archive(const QDateTime& when)
         ::close(fd);
         // The empty file is ours; the diagnosis file takes its place in one step.
         if (::rename(file().c_str(), target.c_str()) == 0) {
-            syncDirectory(directory_);
+            syncFolder(directory_);
             return target;
         }
         // Where a file may not be renamed over another, the bytes are copied
         // into the archive, and only a complete copy lets the file go.
         const auto bytes = readFileBytes(file());
-        if (bytes && writeDurably(target, *bytes) && readFileBytes(target) == bytes && ::unlink(file().c_str()) == 0) {
-            syncDirectory(directory_);
+        if (bytes && writeFileDurably(target, *bytes) && readFileBytes(target) == bytes && ::unlink(file().c_str()) == 0) {
+            syncFolder(directory_);
             return target;
         }
         ::unlink(target.c_str());
@@ -480,7 +421,9 @@ bool TeacherPasswordFile::write(const fs::path& file, const std::string& passwor
     // Scrambled whatever it begins with: kryptrad would leave a password that
     // begins with ")" as it is, and reading would then unscramble it into another.
     writeShortString(b + 27, 26, Engine::scramble(password));
-    return replaceDurably(file, std::string(reinterpret_cast<const char*>(b), Size));
+    // A scratch file of this process beside the password file.
+    const fs::path scratch = file.parent_path() / (file.filename().native() + "." + std::to_string(::getpid()));
+    return replaceFileDurably(file, scratch, std::string(reinterpret_cast<const char*>(b), Size));
 }
 
 } // namespace lingvaro

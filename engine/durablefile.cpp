@@ -43,13 +43,17 @@ bool replaceFileDurably(const fs::path& file, const fs::path& scratch, const std
         ::unlink(scratch.c_str());
         return false;
     }
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    syncFolder(file.has_parent_path() ? file.parent_path() : fs::path("."));
+    return true;
+}
+
+void syncFolder(const fs::path& folder)
+{
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
-    return true;
 }
 
 bool nothingAt(const fs::path& file)

@@ -19,6 +19,9 @@ bool writeFileDurably(const std::filesystem::path& file, const std::string& byte
 bool replaceFileDurably(const std::filesystem::path& file, const std::filesystem::path& scratch,
                         const std::string& bytes, const std::function<void()>& beforeReplace = {});
 
+// Makes sure a folder's list of names (a file just renamed into it) is on the disk.
+void syncFolder(const std::filesystem::path& folder);
+
 // Whether nothing at all is at the path (as opposed to something that is there
 // but cannot be looked at, which must be treated as there).
 bool nothingAt(const std::filesystem::path& file);
