@@ -53,6 +53,32 @@ QFrame* makePanel(QWidget* parent, const QColor& colour, int bevel)
     return panel;
 }
 
+void placeFitted(QLabel* label, int x, int y)
+{
+    const QFontMetrics fm(label->font());
+    label->setGeometry(x, y, fm.horizontalAdvance(label->text()) + 1, fm.height());
+}
+
+void fitCentred(QLabel* label, const QString& text, int startPt, const QRect& room)
+{
+    int pt = startPt;
+    auto apply = [&] {
+        label->setFont(programFontPt(pt));
+        label->setText(text);
+        label->adjustSize();
+    };
+    apply();
+    while (pt > 10 && label->width() > room.width()) {
+        --pt;
+        apply();
+    }
+    while (pt > 10 && label->height() > room.height()) {
+        --pt;
+        apply();
+    }
+    label->move(room.x() + (room.width() - label->width()) / 2, room.y() + (room.height() - label->height()) / 2);
+}
+
 void setPanelColour(QWidget* panel, const QColor& colour)
 {
     QPalette p = panel->palette();

@@ -31,6 +31,14 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QString& family, i
 // The same in the program's type.
 QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour);
 
+// Puts a label at (x, y), exactly as wide as its text (trailing spaces
+// included) and as high as its type, so that labels set side by side read as one line.
+void placeFitted(QLabel* label, int x, int y);
+
+// Sets the text in the program's type, from `startPt` points down (to 10 at the
+// least) until it fits the room, and centres the label in the room.
+void fitCentred(QLabel* label, const QString& text, int startPt, const QRect& room);
+
 // Up and down arrows side by side over each other, as beside a number.
 class SpinButton : public QWidget {
     Q_OBJECT

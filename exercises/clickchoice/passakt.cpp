@@ -27,12 +27,6 @@ QString shown(const std::string& cp1252) { return fromCp1252(cp1252); }
 
 const QColor SpringGreen{0, 255, 127};
 
-void place(QLabel* label, int x, int y)
-{
-    const QFontMetrics fm(label->font());
-    label->setGeometry(x, y, fm.horizontalAdvance(label->text()) + 1, fm.height());
-}
-
 } // namespace
 
 const ExerciseRules& TPassAkt::rules()
@@ -113,11 +107,11 @@ void TPassAkt::showQuestionText(const std::string& text)
         // One line in Label3; two lines in Label4 and Label3.
         QLabel* first = lines[1].empty() ? Label3 : Label4;
         first->setText(shown(lines[0]));
-        place(first, left, rowTop(0));
+        ui::placeFitted(first, left, rowTop(0));
         first->show();
         if (!lines[1].empty()) {
             Label3->setText(shown(lines[1]));
-            place(Label3, left, rowTop(1));
+            ui::placeFitted(Label3, left, rowTop(1));
             Label3->show();
         }
         return;
@@ -127,14 +121,14 @@ void TPassAkt::showQuestionText(const std::string& text)
     Label4->setText(shown(e.PrepParts[1]));
     Label5->setText(shown(e.PrepParts[2]));
     Label6->setText(shown(e.PrepParts[3] + e.PrepParts[4] + e.PrepParts[5]));
-    place(Label4, left, rowTop(marked));
-    place(Label5, Label4->geometry().right() + 1, rowTop(marked));
-    place(Label6, Label5->geometry().right() + 1, rowTop(marked));
+    ui::placeFitted(Label4, left, rowTop(marked));
+    ui::placeFitted(Label5, Label4->geometry().right() + 1, rowTop(marked));
+    ui::placeFitted(Label6, Label5->geometry().right() + 1, rowTop(marked));
     for (QLabel* l : {Label4, Label5, Label6})
         l->setVisible(!l->text().isEmpty());
     if (!lines[1 - marked].empty()) {
         Label3->setText(shown(lines[1 - marked]));
-        place(Label3, left, rowTop(1 - marked));
+        ui::placeFitted(Label3, left, rowTop(1 - marked));
         Label3->show();
     }
 }
@@ -219,7 +213,7 @@ void TPassAkt::ButtonHelpClick()
         return;
     const std::string& hint = e.AnswerFields[2];
     Label7->setText(shown(hint.size() > 1 && (unsigned char)hint[0] == 0xA3 ? hint.substr(1) : hint));
-    place(Label7, Label7->x(), Label7->y());
+    ui::placeFitted(Label7, Label7->x(), Label7->y());
     Label7->show();
     setFocus();
 }

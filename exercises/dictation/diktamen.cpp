@@ -622,22 +622,7 @@ void TDiktam::RitaLovord(const QString& t1, const QString& t2, const QString& t3
     for (const QString& t : {t2, t3})
         if (!t.isEmpty())
             text += QStringLiteral(" ") + t;
-    int pt = 30;
-    auto apply = [&] {
-        LovordLabel1->setFont(ui::programFontPt(pt));
-        LovordLabel1->setText(text);
-        LovordLabel1->adjustSize();
-    };
-    apply();
-    while (pt > 10 && LovordLabel1->width() > innerW - L) {
-        --pt;
-        apply();
-    }
-    while (pt > 10 && LovordLabel1->height() > innerH - L / 2) {
-        --pt;
-        apply();
-    }
-    LovordLabel1->move((innerW - LovordLabel1->width()) / 2, (innerH - L / 2 - LovordLabel1->height()) / 2);
+    ui::fitCentred(LovordLabel1, text, 30, QRect(L / 2, 0, innerW - L, innerH - L / 2));
     LovordLabel2->hide();
     LovordPanel->raise();
 }

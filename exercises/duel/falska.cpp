@@ -649,22 +649,7 @@ void TFalska::RitaLovord(const QString& t1, const QString& t2, const QString& t3
     for (const QString& t : {t2, t3})
         if (!t.isEmpty())
             text += QStringLiteral(" ") + t;
-    int pt = std::max(30, 30 * e_.ScaleFactor / 100);
-    auto apply = [&] {
-        LovordLabel1->setFont(ui::programFontPt(pt));
-        LovordLabel1->setText(text);
-        LovordLabel1->adjustSize();
-    };
-    apply();
-    while (pt > 10 && LovordLabel1->width() > innerW - L) {
-        --pt;
-        apply();
-    }
-    while (pt > 10 && LovordLabel1->height() > innerH - L / 2) {
-        --pt;
-        apply();
-    }
-    LovordLabel1->move((innerW - LovordLabel1->width()) / 2, (innerH - L / 2 - LovordLabel1->height()) / 2);
+    ui::fitCentred(LovordLabel1, text, std::max(30, 30 * e_.ScaleFactor / 100), QRect(L / 2, 0, innerW - L, innerH - L / 2));
     LovordPanel->show();
     LovordPanel->raise();
 }

@@ -30,13 +30,6 @@ QString shown(const std::string& cp1252) { return fromCp1252(cp1252); }
 // The panels' light green.
 const QColor PanelGreen{128, 255, 0};
 
-// A label as wide as its text (trailing spaces included) at a place.
-void place(QLabel* label, int x, int y)
-{
-    const QFontMetrics fm(label->font());
-    label->setGeometry(x, y, fm.horizontalAdvance(label->text()) + 1, fm.height());
-}
-
 } // namespace
 
 const ExerciseRules& TFLERBAR::rules()
@@ -206,8 +199,8 @@ void TFLERBAR::showQuestion()
         Label10->setText(shown(e.SplitLines[1]));
         Label11->setText(shown(e.SplitLines[2]));
         const int h = QFontMetrics(f2).height();
-        place(Label10, px(30), Valpanel->geometry().bottom() + h);
-        place(Label11, px(30), Label10->y() + h * 5 / 4);
+        ui::placeFitted(Label10, px(30), Valpanel->geometry().bottom() + h);
+        ui::placeFitted(Label11, px(30), Label10->y() + h * 5 / 4);
         Label10->show();
         Label11->setVisible(!Label11->text().isEmpty());
     }
@@ -219,10 +212,10 @@ void TFLERBAR::placeSentence()
     const int h = QFontMetrics(Label4->font()).height();
     const int top = InstruktionsLabel->geometry().bottom() + InstruktionsLabel->height() * 3 / 2;
     const int gapTop = gapLine_ == 1 ? top + h * 4 / 3 : top;
-    place(Label8, px(30), gapLine_ == 1 ? top : top + h * 4 / 3);
-    place(Label4, px(30), gapTop);
-    place(Label5, Label4->geometry().right() + 1, gapTop);
-    place(Label6, Label5->geometry().right() + 1 + px(10), gapTop);
+    ui::placeFitted(Label8, px(30), gapLine_ == 1 ? top : top + h * 4 / 3);
+    ui::placeFitted(Label4, px(30), gapTop);
+    ui::placeFitted(Label5, Label4->geometry().right() + 1, gapTop);
+    ui::placeFitted(Label6, Label5->geometry().right() + 1 + px(10), gapTop);
 }
 
 void TFLERBAR::setAnswering(bool on)
@@ -256,8 +249,8 @@ void TFLERBAR::panelHovered(int index)
     if (wrongShown_ || index < 0 || index >= Valpanel->count())
         return;
     Label5->setText(Valpanel->panels[index]->text());
-    place(Label5, Label5->x(), Label5->y());
-    place(Label6, Label5->geometry().right() + 1 + px(10), Label6->y());
+    ui::placeFitted(Label5, Label5->x(), Label5->y());
+    ui::placeFitted(Label6, Label5->geometry().right() + 1 + px(10), Label6->y());
 }
 
 void TFLERBAR::panelChosen(int index)
@@ -271,9 +264,9 @@ void TFLERBAR::panelChosen(int index)
         // The right word in the gap, and the panels away until the next question.
         wrongShown_ = true;
         KorrektSvarLabel->setText(shown(gap_));
-        place(KorrektSvarLabel, Label5->x(), Label5->y());
+        ui::placeFitted(KorrektSvarLabel, Label5->x(), Label5->y());
         EfterdelLabel->setText(Label6->text());
-        place(EfterdelLabel, KorrektSvarLabel->geometry().right() + 1 + px(10), Label5->y());
+        ui::placeFitted(EfterdelLabel, KorrektSvarLabel->geometry().right() + 1 + px(10), Label5->y());
         Label5->hide();
         Label6->hide();
         KorrektSvarLabel->show();
@@ -283,7 +276,7 @@ void TFLERBAR::panelChosen(int index)
             const std::string rule = multiplechoice::genderRule(e.AnswerFields[3]);
             if (!rule.empty()) {
                 Label9->setText(QString::fromUtf8(rule));
-                place(Label9, Valpanel->x(), Valpanel->y());
+                ui::placeFitted(Label9, Valpanel->x(), Valpanel->y());
                 Label9->show();
                 const int h = Label10->height();
                 Label10->move(Label10->x(), Valpanel->y() + Valpanel->height() * 5 / 4);
