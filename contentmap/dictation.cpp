@@ -1,4 +1,5 @@
 #include "contentmap/dictation.h"
+#include "contentmap/text.h"
 
 #include <cctype>
 #include <cstdio>
@@ -36,14 +37,6 @@ int itemOf(int n)
     if (n >= 136 && n <= 138)
         return n - 100;
     return 0;
-}
-
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 // A field (code page 1252) inside a message (UTF-8).
@@ -146,7 +139,7 @@ std::vector<std::string> questionFiles(int n, int q)
 std::vector<std::string> lineProblems(const std::vector<std::string>& fields, int n)
 {
     std::vector<std::string> problems;
-    auto field = [&](std::size_t i) { return i < fields.size() ? trimmed(fields[i]) : std::string(); };
+    auto field = [&](std::size_t i) { return i < fields.size() ? trimmedSpaces(fields[i]) : std::string(); };
     const std::string text = field(1);
     if (text.empty()) {
         problems.push_back("texten som ska höras och skrivas saknas");

@@ -1,18 +1,11 @@
 #include "contentmap/duel.h"
+#include "contentmap/text.h"
 
 #include <cctype>
 #include <cstdio>
 
 namespace lingvaro::duel {
 namespace {
-
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 std::string upper(std::string s)
 {
@@ -48,7 +41,7 @@ std::vector<std::string> questionFiles(int n, int q)
 std::vector<std::string> lineProblems(const std::vector<std::string>& fields, int n)
 {
     std::vector<std::string> problems;
-    auto field = [&](std::size_t i) { return i < fields.size() ? trimmed(fields[i]) : std::string(); };
+    auto field = [&](std::size_t i) { return i < fields.size() ? trimmedSpaces(fields[i]) : std::string(); };
     if (field(1).empty())
         problems.push_back("ordet saknas");
     const std::string mark = upper(field(2));
@@ -67,7 +60,7 @@ std::vector<std::string> fileProblems(const std::vector<std::vector<std::string>
         problems.push_back("har " + std::to_string(lines.size()) + " ord; en omgång visar fem olika");
     int marked = 0;
     for (const auto& fields : lines)
-        if (fields.size() > 2 && upper(trimmed(fields[2])) == targetMark(n))
+        if (fields.size() > 2 && upper(trimmedSpaces(fields[2])) == targetMark(n))
             ++marked;
     // Every answer from 0 to 5 should be able to come up, so neither kind may be scarce.
     if (!lines.empty() && (marked * 5 < int(lines.size()) || marked * 5 > 4 * int(lines.size())))

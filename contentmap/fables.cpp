@@ -1,15 +1,8 @@
 #include "contentmap/fables.h"
+#include "contentmap/text.h"
 
 namespace lingvaro::fables {
 namespace {
-
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 // Whether a line ends a sentence: its last mark, behind any closing quotation
 // mark or bracket, is ".", "!" or "?".
@@ -45,7 +38,7 @@ std::vector<std::string> tidyText(const std::vector<std::string>& lines)
     while (k + 1 < out.size()) {
         const std::string& line = out[k];
         if (!blank(line) && !blank(out[k + 1]) && line.size() < 15 && !endsSentence(line)) {
-            out[k] = line.substr(0, line.find_last_not_of(' ') + 1) + " " + trimmed(out[k + 1]);
+            out[k] = line.substr(0, line.find_last_not_of(' ') + 1) + " " + trimmedSpaces(out[k + 1]);
             out.erase(out.begin() + long(k) + 1);
         } else {
             ++k;
@@ -64,7 +57,7 @@ std::vector<std::string> exerciseFiles(int exerciseNo)
 std::vector<std::string> lineProblems(const std::vector<std::string>& fields, int)
 {
     std::vector<std::string> problems;
-    auto field = [&](std::size_t i) { return i < fields.size() ? trimmed(fields[i]) : std::string(); };
+    auto field = [&](std::size_t i) { return i < fields.size() ? trimmedSpaces(fields[i]) : std::string(); };
     if (field(1).empty())
         problems.push_back("frågan saknas");
     std::vector<std::string> answers;

@@ -1,4 +1,5 @@
 #include "contentmap/klockan.h"
+#include "contentmap/text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -74,14 +75,6 @@ std::string shownText(std::string_view cp1252)
     return out;
 }
 
-std::string trimmed(std::string_view s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
-}
-
 } // namespace
 
 bool hasRulesButton(int exerciseNo) { return exerciseNo == 54400; }
@@ -101,7 +94,7 @@ std::vector<std::string> lineProblems(const std::vector<std::string>& fields, in
     std::vector<std::string> problems;
     auto field = [&](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
     int hour = 0, minute = 0;
-    if (!parseTime(trimmed(field(2)), &hour, &minute)) {
+    if (!parseTime(trimmedSpaces(field(2)), &hour, &minute)) {
         problems.push_back("fält 2 ska vara klockslaget i siffror, som 2:15");
     } else {
         // The answer names the hour it counts from, or after the half the next one.
@@ -138,7 +131,7 @@ std::vector<std::string> fileProblems(const std::vector<std::vector<std::string>
         problems.push_back("har " + std::to_string(lines.size()) + " frågor; klockan behöver "
                            + std::to_string(ClockTimes) + ", en för var femte minut från 12:00 till 11:55");
     for (std::size_t n = 0; n < lines.size() && n < std::size_t(ClockTimes); ++n) {
-        const std::string shown = lines[n].size() > 2 ? trimmed(lines[n][2]) : std::string();
+        const std::string shown = lines[n].size() > 2 ? trimmedSpaces(lines[n][2]) : std::string();
         const std::string wanted = clockText(int(n) + 1);
         if (shown != wanted) {
             problems.push_back("fråga " + std::to_string(n + 1) + " ska vara klockan " + wanted + ", inte "

@@ -1,4 +1,5 @@
 #include "contentmap/pictures.h"
+#include "contentmap/text.h"
 
 #include <cstdio>
 #include <set>
@@ -42,15 +43,6 @@ constexpr Call calls[] = {
     {13, "KATTUGGL.WAV"}, {15, "KOLTRAST.WAV"}, {16, "KORP.WAV"},  {17, "KRAKA.WAV"},    {22, "RODHAKE.WAV"},
     {25, "SKATA.WAV"},  {26, "SPILLKRA.WAV"}, {28, "SANGLARK.WAV"}, {30, "TALGOXE.WAV"}, {32, "TOFSVIPA.WAV"},
 };
-
-// A field as the window shows it: without the spaces around it.
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 // A field (code page 1252) in a message (UTF-8); the few letters of 0x80..0x9F
 // do not occur in names of plants and animals and are shown as "?".
@@ -136,10 +128,10 @@ std::vector<std::string> vocabularyQuestionFiles(int exerciseNo, int questionNo)
 std::vector<std::string> namingLineProblems(const std::vector<std::string>& fields, int exerciseNo)
 {
     std::vector<std::string> problems;
-    const std::string question = fields.size() > 1 ? trimmed(fields[1]) : std::string();
+    const std::string question = fields.size() > 1 ? trimmedSpaces(fields[1]) : std::string();
     if (question.empty())
         problems.push_back("frågan saknas");
-    if (fields.size() < 3 || trimmed(fields[2]).empty())
+    if (fields.size() < 3 || trimmedSpaces(fields[2]).empty())
         problems.push_back("svaret saknas");
     // "nr 7 – armbågen": the number points at a marker of the picture.
     int marker = 0;
@@ -153,7 +145,7 @@ std::vector<std::string> namingLineProblems(const std::vector<std::string>& fiel
 std::vector<std::string> vocabularyLineProblems(const std::vector<std::string>& fields, int)
 {
     std::vector<std::string> problems;
-    auto field = [&](std::size_t f) { return f < fields.size() ? trimmed(fields[f]) : std::string(); };
+    auto field = [&](std::size_t f) { return f < fields.size() ? trimmedSpaces(fields[f]) : std::string(); };
     int count = 0;
     while (count < 3 && !field(std::size_t(count) + 1).empty())
         ++count;

@@ -1,18 +1,11 @@
 #include "contentmap/reading.h"
+#include "contentmap/text.h"
 
 #include <algorithm>
 
 namespace lingvaro::reading {
 
 namespace {
-
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 // The lines as the check gets them: field 1 is the line, a "#" line has no fields at all.
 std::vector<std::string> plainLines(const std::vector<std::vector<std::string>>& lines)
@@ -30,7 +23,7 @@ bool unended(const std::vector<std::string>& plain)
     for (auto it = plain.rbegin(); it != plain.rend(); ++it) {
         if (endsText(*it))
             return false;
-        if (!trimmed(*it).empty())
+        if (!trimmedSpaces(*it).empty())
             return true;
     }
     return false;
@@ -40,7 +33,7 @@ std::string textNo(std::size_t k) { return "text " + std::to_string(k + 1) + ": 
 
 } // namespace
 
-bool endsText(const std::string& plainLine) { return trimmed(plainLine) == "#"; }
+bool endsText(const std::string& plainLine) { return trimmedSpaces(plainLine) == "#"; }
 
 std::vector<std::vector<std::string>> texts(const std::vector<std::string>& plainLines)
 {
@@ -50,7 +43,7 @@ std::vector<std::vector<std::string>> texts(const std::vector<std::string>& plai
         if (endsText(line)) {
             out.push_back(current);
             current.clear();
-        } else if (!trimmed(line).empty()) {
+        } else if (!trimmedSpaces(line).empty()) {
             current.push_back(line);
         }
     }
@@ -68,7 +61,7 @@ StoryLine parseStoryLine(const std::string& line)
         } else if (c == '<') {
             const std::size_t close = line.find('>', pos + 1);
             const std::size_t end = close == std::string::npos ? line.size() : close;
-            out.name = trimmed(line.substr(pos + 1, end - pos - 1));
+            out.name = trimmedSpaces(line.substr(pos + 1, end - pos - 1));
             pos = end + 1;
         } else {
             const std::size_t end = std::min(line.find(' ', pos), line.size());

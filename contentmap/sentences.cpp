@@ -1,4 +1,5 @@
 #include "contentmap/sentences.h"
+#include "contentmap/text.h"
 
 #include <algorithm>
 
@@ -15,14 +16,6 @@ std::string upper(const std::string& s)
     return out;
 }
 
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // The fields of a plain line, split at "#" (field 1 first).
 std::vector<std::string> split(const std::string& line)
 {
@@ -30,7 +23,7 @@ std::vector<std::string> split(const std::string& line)
     std::size_t start = 0;
     while (true) {
         const std::size_t end = line.find('#', start);
-        fields.push_back(trimmed(line.substr(start, end == std::string::npos ? std::string::npos : end - start)));
+        fields.push_back(trimmedSpaces(line.substr(start, end == std::string::npos ? std::string::npos : end - start)));
         if (end == std::string::npos)
             break;
         start = end + 1;
@@ -56,7 +49,7 @@ const std::array<Category, 5>& categories()
 
 int categoryOf(const std::string& code)
 {
-    const std::string wanted = upper(trimmed(code));
+    const std::string wanted = upper(trimmedSpaces(code));
     for (std::size_t k = 0; k < categories().size(); ++k)
         if (wanted == categories()[k].code)
             return int(k) + 1;
@@ -165,7 +158,7 @@ std::vector<std::string> lineProblems(const std::vector<std::string>& fields, in
         length += p.size();
     for (const std::string& p : s.parts) {
         length += p.size();
-        if (trimmed(p).empty())
+        if (trimmedSpaces(p).empty())
             problems.push_back("en markerad satsdel är tom");
     }
     if (length > std::size_t(MaxSentenceLength))
