@@ -193,11 +193,9 @@ void TPassAkt::panelHovered(int index) { Valpanel->highlight(index); }
 
 void TPassAkt::panelChosen(int index)
 {
-    Engine& e = engine();
     if (!series().asking() || index < 0 || index >= Valpanel->count())
         return;
-    const bool right =
-        e.svarstest(correct_, toCp1252(Valpanel->panels[index]->text()), rules().judgingKind) == AnswerRight;
+    const bool right = series().isRight(correct_, toCp1252(Valpanel->panels[index]->text()));
     if (!right) {
         // The right panel in yellow while the answer shows.
         Valpanel->highlight(Valpanel->indexOf(shown(correct_)));

@@ -98,9 +98,14 @@ void ExerciseSeries::setLamp(bool on)
         ++helpUsed_;
 }
 
+bool ExerciseSeries::isRight(const std::string& correct, const std::string& given) const
+{
+    return e_.svarstest(correct, given, rules_.judgingKind) == AnswerRight;
+}
+
 bool ExerciseSeries::judge(const std::string& correct, const std::string& given)
 {
-    const bool right = e_.svarstest(correct, given, rules_.judgingKind) == AnswerRight;
+    const bool right = isRight(correct, given);
     judged(right);
     return right;
 }

@@ -98,6 +98,8 @@ public:
     bool lampOn() const { return lampOn_; }
     int helpUsed() const { return helpUsed_; }
 
+    // Whether an answer is right by the window's judging kind (nothing is counted).
+    bool isRight(const std::string& correct, const std::string& given) const;
     // Judges a typed or chosen answer with the window's kind and goes on; true when right.
     bool judge(const std::string& correct, const std::string& given);
     // The answer has been judged by the window: count it and go on.

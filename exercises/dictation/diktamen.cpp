@@ -551,8 +551,7 @@ void TDiktam::answerEntered()
 {
     if (!series().asking() || flashing_ || pronunciation())
         return;
-    Engine& e = engine();
-    const bool right = e.svarstest(TargetText, toCp1252(Answer->Edit1->text()), rules_.judgingKind) == AnswerRight;
+    const bool right = series().isRight(TargetText, toCp1252(Answer->Edit1->text()));
     if (!right)
         Label5->show();
     series().judged(right);

@@ -271,8 +271,7 @@ void TInseTxt::RaettTest(int row)
     if (!series().asking() || TextShown || row < 1 || row > AlternativeCount)
         return;
     Engine& e = engine();
-    const bool right = e.svarstest(e.AnswerFields[2], e.AnswerFields[AlternativeOrder[std::size_t(row - 1)] + 1],
-                                   rules().judgingKind) == AnswerRight;
+    const bool right = series().isRight(e.AnswerFields[2], e.AnswerFields[AlternativeOrder[std::size_t(row - 1)] + 1]);
     if (!right) {
         AnswerShown = true;
         colourRows(RightRow);

@@ -259,7 +259,7 @@ void TFLERBAR::panelChosen(int index)
     if (!series().asking() || index < 0 || index >= Valpanel->count())
         return;
     const std::string chosen = toCp1252(Valpanel->panels[index]->text());
-    const bool right = e.svarstest(gap_, chosen, rules().judgingKind) == AnswerRight;
+    const bool right = series().isRight(gap_, chosen);
     if (!right) {
         // The right word in the gap, and the panels away until the next question.
         wrongShown_ = true;

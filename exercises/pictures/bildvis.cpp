@@ -247,8 +247,7 @@ void TBildvis::RaettTest(int row)
     Engine& e = engine();
     // With two names the third row is an empty bar, and a wrong choice.
     const bool named = row <= AlternativeCount;
-    const bool right = named && e.svarstest(e.AnswerFields[1], e.AnswerFields[AlternativeOrder[std::size_t(row - 1)]],
-                                            rules().judgingKind) == AnswerRight;
+    const bool right = named && series().isRight(e.AnswerFields[1], e.AnswerFields[AlternativeOrder[std::size_t(row - 1)]]);
     if (!right) {
         AnswerShown = true;
         colourRows(RightRow);

@@ -252,8 +252,7 @@ void TStegran::answerEntered()
     Engine& e = engine();
     if (!series().asking())
         return;
-    const bool right =
-        e.svarstest(e.AnswerFields[2], toCp1252(Answer->Edit1->text()), rules().judgingKind) == AnswerRight;
+    const bool right = series().isRight(e.AnswerFields[2], toCp1252(Answer->Edit1->text()));
     Ladder.answered(right, series().helpUsed() == 0);
     showLevel();
     if (!right) {

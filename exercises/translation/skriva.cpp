@@ -137,7 +137,7 @@ void TSKRIV::answerEntered()
     Engine& e = engine();
     if (!series().asking())
         return;
-    const bool right = e.svarstest(e.AnswerFields[2], toCp1252(Answer->Edit1->text()), rules().judgingKind) == AnswerRight;
+    const bool right = series().isRight(e.AnswerFields[2], toCp1252(Answer->Edit1->text()));
     if (!right) {
         regelknapp->setEnabled(false);
         Label5->show();

@@ -130,7 +130,7 @@ void Tskriv2::firstEntered()
     Engine& e = engine();
     if (!series().asking() || Answer->activeBox() != 1)
         return;
-    FirstFormRight = e.svarstest(e.AnswerFields[2], toCp1252(Answer->Edit1->text()), rules().judgingKind) == AnswerRight;
+    FirstFormRight = series().isRight(e.AnswerFields[2], toCp1252(Answer->Edit1->text()));
     // The correct first form stays in sight while the second is typed.
     SvarsLabel1->setVisible(!FirstFormRight);
     Answer->Edit2->show();
@@ -144,7 +144,7 @@ void Tskriv2::secondEntered()
     if (!series().asking() || Answer->activeBox() != 2)
         return;
     const bool secondRight =
-        e.svarstest(e.AnswerFields[3], toCp1252(Answer->Edit2->text()), rules().judgingKind) == AnswerRight;
+        series().isRight(e.AnswerFields[3], toCp1252(Answer->Edit2->text()));
     // Judged without regard to case, so a form shown here differs in more than case.
     SvarsLabel2->setVisible(!secondRight);
     series().judged(FirstFormRight && secondRight);

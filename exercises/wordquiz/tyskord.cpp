@@ -464,8 +464,7 @@ void TDinaOrd::answerEntered()
     Engine& e = engine();
     if (QuizPhase != 2 || !series().asking())
         return;
-    const bool right =
-        e.svarstest(e.AnswerFields[2], toCp1252(Answer->Edit1->text()), rules().judgingKind) == AnswerRight;
+    const bool right = series().isRight(e.AnswerFields[2], toCp1252(Answer->Edit1->text()));
     if (right && !e.CorrectionPass) {
         // Hundredths of a second since the word was shown: a quick answer earns
         // up to a hundred points and the answer's length; a slow one can lose.

@@ -329,12 +329,11 @@ QWidget* TSkrivinf::answerFocus() { return Answer->activeEdit(); }
 
 void TSkrivinf::gapEntered(int gap)
 {
-    Engine& e = engine();
     if (!series().asking() || gap != Answer->activeBox() || gap > GapCount)
         return;
     const std::size_t g = std::size_t(gap - 1);
     QLineEdit* box = gap == 1 ? Answer->Edit1 : Answer->Edit2;
-    const bool right = e.svarstest(gapWords_[g], toCp1252(box->text()), rules().judgingKind) == AnswerRight;
+    const bool right = series().isRight(gapWords_[g], toCp1252(box->text()));
     gaps_[g] = right ? Gap::Right : Gap::Wrong;
     typed_[g] = box->text().trimmed();
     if (!right) {
