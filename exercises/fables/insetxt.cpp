@@ -6,6 +6,7 @@
 #include "engine/paths.h"
 #include "engine/textfile.h"
 #include "exercises/common/headingbox.h"
+#include "exercises/common/answerrows.h"
 #include "exercises/common/registry.h"
 #include "results/aster.h"
 #include "ui/palette.h"
@@ -251,11 +252,7 @@ void TInseTxt::setAnswering(bool on)
 
 void TInseTxt::colourRows(int aquaRow)
 {
-    const QColor face = palette().color(QPalette::Button);
-    for (int r = 0; r < 3; ++r) {
-        ui::setPanelColour(NrPanel[r], r + 1 == aquaRow ? colour::Aqua : face);
-        ui::setPanelColour(AlternativPanel[r], r + 1 == aquaRow ? colour::Aqua : face);
-    }
+    AnswerRowPanels{NrPanel, AlternativPanel}.colour(aquaRow, palette().color(QPalette::Button));
 }
 
 void TInseTxt::hoverRow(int row)
@@ -298,11 +295,7 @@ void TInseTxt::clearEnd()
 
 int TInseTxt::rowOf(QObject* widget) const
 {
-    for (int r = 0; r < 3; ++r)
-        for (QObject* o = widget; o && o != this; o = o->parent())
-            if (o == NrPanel[r] || o == AlternativPanel[r])
-                return r + 1;
-    return 0;
+    return AnswerRowPanels{NrPanel, AlternativPanel}.rowOf(widget, this);
 }
 
 bool TInseTxt::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,7 @@
 #include "engine/cp1252.h"
 #include "engine/engine.h"
 #include "exercises/common/headingbox.h"
+#include "exercises/common/answerrows.h"
 #include "exercises/common/registry.h"
 #include "results/aster.h"
 #include "ui/palette.h"
@@ -19,10 +20,6 @@
 namespace lingvaro {
 
 LINGVARO_EXERCISE_WINDOW(TBildvis)
-
-namespace {
-const QColor Aqua{0, 255, 255};
-} // namespace
 
 const ExerciseRules& TBildvis::rules()
 {
@@ -221,11 +218,7 @@ void TBildvis::placePicture()
 
 void TBildvis::colourRows(int aquaRow)
 {
-    const QColor face = palette().color(QPalette::Button);
-    for (int r = 0; r < 3; ++r) {
-        ui::setPanelColour(NrPanel[r], r + 1 == aquaRow ? Aqua : face);
-        ui::setPanelColour(AlternativPanel[r], r + 1 == aquaRow ? Aqua : face);
-    }
+    AnswerRowPanels{NrPanel, AlternativPanel}.colour(aquaRow, palette().color(QPalette::Button));
 }
 
 void TBildvis::setAnswering(bool on)
@@ -293,11 +286,7 @@ void TBildvis::clearEnd()
 
 int TBildvis::rowOf(QObject* widget) const
 {
-    for (int r = 0; r < 3; ++r)
-        for (QObject* o = widget; o && o != this; o = o->parent())
-            if (o == NrPanel[r] || o == AlternativPanel[r])
-                return r + 1;
-    return 0;
+    return AnswerRowPanels{NrPanel, AlternativPanel}.rowOf(widget, this);
 }
 
 bool TBildvis::eventFilter(QObject* watched, QEvent* event)
